@@ -1,0 +1,290 @@
+#include "form1.h"
+
+#include "boxgeometry.h"
+#include "boxtools.h"
+#include "commandline.h"
+#include "displayengine.h"
+#include "displaymodes.h"
+#include "filedialogs.h"
+#include "imageboxview.h"
+#include "imagecontrol.h"
+#include "maintoolbar.h"
+#include "messageboxes.h"
+#include "navigation.h"
+#include "picturepath.h"
+#include "signpicture.h"
+#include "systeminfo.h"
+#include "toolbutton.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+namespace orv {
+
+namespace {
+const char *const kPictureFilter =
+    "All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|"
+    "Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|"
+    "JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur";
+
+QListView *makeListView(QWidget *parent, const char *name, PictureList *model, int column)
+{
+    auto *view = new QListView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->setModelColumn(column);
+    view->setUniformItemSizes(true); // long lists stay fast
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
+}
+
+// The zoom pointer: the zoom-in button's picture at 32 x 32, hot spot (9, 8).
+QCursor zoomPointer()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    QSvgRenderer(QStringLiteral(":/toolbar/zomin1.svg")).render(&p);
+    p.end();
+    return QCursor(pm, 9, 8);
+}
+} // namespace
+
+Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_apppath(std::move(apppath)),
+      m_commandLine(std::move(commandLine))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvanta "));
+    buildControls();
+    buildCommandUnits();
+    buildMenus();
+    buildPopup();
+    connectToolbar();
+    connectInput();
+    connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    m_view = new ImageBoxView(this);
+    m_view->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_view);
+    TwipPlacer &placer = m_view->placer();
+    placer.setScale(TwipScale(m_services.systemInfo->logicalDpi()));
+
+    m_toolbar = new MainToolbar(m_view);
+
+    m_list1 = makeListView(m_toolbar, "List1", &m_list, PictureList::NameColumn);
+    m_list1->setToolTip(QStringLiteral("pic.'s list"));
+    m_list1->setAccessibleName(QStringLiteral("pic.'s list"));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_listdn = new ToolButton(QStringLiteral("listdn"), QIcon(QStringLiteral(":/toolbar/listdn.svg")),
+                              QStringLiteral("Open list"), m_toolbar);
+
+    m_label1 = new QLabel(QStringLiteral("0/0"), m_toolbar);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setToolTip(QStringLiteral("Current pic.'s count in the list"));
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_list2 = makeListView(m_view, "List2", &m_list, PictureList::NameColumn);
+    m_list2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list2->setAccessibleName(QStringLiteral("Open list"));
+    m_list2->hide();
+
+    m_pathlist = makeListView(m_view, "pathlist", &m_list, PictureList::FolderColumn);
+    m_pathlist->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pathlist->hide();
+
+    m_sign = new ImageControl(m_view);
+    m_sign->setObjectName(QStringLiteral("sign"));
+    m_sign->setPicture(renderSignPicture(placer.scale()));
+    m_sign->hide();
+}
+
+void Form1::buildCommandUnits()
+{
+    DisplayEngine::Controls controls;
+    controls.view = m_view;
+    controls.label1 = m_label1;
+    controls.list1 = m_list1;
+    controls.list2 = m_list2;
+    controls.dialogParent = this;
+    m_engine = new DisplayEngine(m_state, m_list, controls, m_services, this);
+    m_engine->setSign(m_sign->picture());
+
+    ViewerContext context;
+    context.state = &m_state;
+    context.list = &m_list;
+    context.engine = m_engine;
+    context.view = m_view;
+    context.services = m_services;
+    context.window = this;
+
+    // The menu actions they drive are set once the menus exist.
+    m_navigation = new Navigation(context, {m_list1, m_list2, m_pathlist, nullptr}, this);
+
+    BoxTools::Buttons b;
+    b.long1 = m_toolbar->button(QStringLiteral("long1"));
+    b.delong1 = m_toolbar->button(QStringLiteral("delong1"));
+    b.wide1 = m_toolbar->button(QStringLiteral("wide1"));
+    b.dewide1 = m_toolbar->button(QStringLiteral("dewide1"));
+    b.zomin1 = m_toolbar->button(QStringLiteral("zomin1"));
+    b.zomout1 = m_toolbar->button(QStringLiteral("zomout1"));
+    m_boxTools = new BoxTools(context, b, zoomPointer(), this);
+}
+
+void Form1::placeControls()
+{
+    TwipPlacer &placer = m_view->placer();
+    m_toolbar->place(placer, std::max(9600, m_state.maxboxwidth + 400));
+    const double left = MainToolbar::listLeft();
+    placer.place(m_list1, QRectF(left, 37, 3000, 285));
+    placer.place(m_listdn, QRectF(left + 3030, 30, 300, 300));
+    placer.place(m_label1, QRectF(left + 3450, 60, 1500, 240));
+    placer.place(m_list2, QRectF(left, 360, 3330, std::max(1000, m_state.maxboxheight)));
+    m_toolbar->raise();
+    m_list2->raise();
+}
+
+void Form1::computeBoxLimits(int reserve)
+{
+    const BoxLimits limits = boxLimits(m_services.systemInfo->workAreaTwips(), m_state.toolbarshown, reserve);
+    m_state.maxboxheight = limits.maxboxheight;
+    m_state.maxboxwidth = limits.maxboxwidth;
+    placeControls();
+}
+
+void Form1::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+
+    // Paths.
+    m_inifile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.ini"));
+    m_helpfile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.HLP"));
+    applyWhatsThisTopics();
+
+    // Initial state, then the welcome sign in the default box.
+    m_state = DisplayState();
+    m_view->image2()->setPicture(m_sign->picture());
+    computeBoxLimits(1200);
+    m_engine->sizebox();
+    m_view->setStatus(QStringLiteral("Welcome. Open or make a pictures list to start."));
+
+    runCommandLine();
+}
+
+void Form1::showLoaded()
+{
+    load();
+    if (m_ended)
+        return;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    show();
+}
+
+void Form1::runCommandLine()
+{
+    switch (classifyArgument(m_commandLine)) {
+    case ArgumentKind::Empty:
+    case ArgumentKind::ListFile:
+        return;
+    case ArgumentKind::Picture:
+        openPictureArgument(absoluteArgument(m_commandLine, QDir::currentPath()));
+        return;
+    case ArgumentKind::Bad: {
+        MessageRequest box;
+        box.text = QStringLiteral("Bad command line argument");
+        box.icon = MsgIcon::Critical;
+        box.buttons = MsgButtons::Ok;
+        m_services.messageBoxes->show(this, box);
+        end();
+        return;
+    }
+    }
+}
+
+void Form1::openPictureArgument(const QString &path)
+{
+    m_list.append(splitPicturePath(path));
+    m_engine->disp();
+}
+
+void Form1::onSettingsChanged()
+{
+    computeBoxLimits(1300);
+    m_engine->sizebox();
+}
+
+void Form1::mopfile()
+{
+    FileDialogRequest request;
+    request.filter = QLatin1String(kPictureFilter);
+    request.filterIndex = 2;
+    const auto chosen = m_services.fileDialogs->openFiles(this, request, true);
+    if (!chosen || chosen->isEmpty())
+        return;
+    std::vector<PictureEntry> entries;
+    entries.reserve(size_t(chosen->size()));
+    for (const QString &path : *chosen)
+        entries.push_back(splitPicturePath(QDir::toNativeSeparators(path)));
+    m_list.appendAll(entries);
+    m_engine->disp();
+}
+
+void Form1::clearList()
+{
+    m_list.clear();
+    m_openedfile.clear();
+    m_label1->setText(QStringLiteral("0/0"));
+    m_state.curpic = 1;
+    m_engine->disp();
+}
+
+void Form1::mexit()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_quitok) {
+        event->accept();
+        return;
+    }
+    MessageRequest box;
+    box.text = QStringLiteral("You are going to end your session with ME!!");
+    box.icon = MsgIcon::Question;
+    box.buttons = MsgButtons::OkCancel;
+    box.defaultButton = 1;
+    if (m_services.messageBoxes->show(this, box) != MsgResult::Ok) {
+        event->ignore();
+        return;
+    }
+    m_quitok = true;
+    event->accept();
+    end();
+}
+
+void Form1::end()
+{
+    m_quitok = true;
+    m_ended = true;
+    Q_EMIT endProgram();
+}
+
+} // namespace orv

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "displaystate.h"
+#include "picturelist.h"
+#include "platformservices.h"
+
+#include <QHash>
+#include <functional>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QListView;
+class QMenu;
+
+namespace orv {
+
+class BoxTools;
+class DisplayEngine;
+class DisplayModes;
+class ImageBoxView;
+class ImageControl;
+class MainToolbar;
+class Navigation;
+class ToolButton;
+
+// The main window: owner of the picture list, the current position and the
+// display state; the hub every other window works through. The work itself
+// is done by the display engine and the command units it wires up.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // `apppath` is the program's folder; `commandLine` the argument text.
+    Form1(PlatformServices services, QString apppath, QString commandLine, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Runs the start-up sequence once (the window's load).
+    void load();
+    bool isLoaded() const { return m_loaded; }
+    // Loads the window if needed and shows it, unless loading ended the program.
+    void showLoaded();
+
+    // File > Exit: a close request; ends the program when confirmed.
+    void mexit();
+    // File > Open > Pic. File(s).
+    void mopfile();
+    // List > Clear and File > New list.
+    void clearList();
+    // Forgets the list file the list came from.
+    void openedfileclr() { m_openedfile.clear(); }
+
+    DisplayState &state() { return m_state; }
+    PictureList &pictureList() { return m_list; }
+    DisplayEngine &engine() { return *m_engine; }
+    Navigation &navigation() { return *m_navigation; }
+    DisplayModes &modes() { return *m_modes; }
+    BoxTools &boxTools() { return *m_boxTools; }
+    ImageBoxView *view() const { return m_view; }
+    MainToolbar *toolbar() const { return m_toolbar; }
+    QMenu *popmenu() const { return m_popmenu; }
+    QAction *action(const QString &name) const { return m_actions.value(name); }
+    const QString &apppath() const { return m_apppath; }
+    const QString &inifile() const { return m_inifile; }
+    const QString &helpfile() const { return m_helpfile; }
+    const QString &openedfile() const { return m_openedfile; }
+    void setOpenedfile(const QString &path) { m_openedfile = path; }
+    bool quitok() const { return m_quitok; }
+    bool hasEnded() const { return m_ended; }
+
+    // Box limits from the work area, less the toolbar and `reserve` twips.
+    void computeBoxLimits(int reserve);
+    // Enables the popup's items for the selection of List2 (the menu is then
+    // shown by the caller).
+    void preparePopup();
+
+Q_SIGNALS:
+    // The program must end at once: every window closes without questions.
+    void endProgram();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildCommandUnits();
+    void buildMenus();
+    void buildPopup();
+    void connectToolbar();
+    void connectInput();
+    void placeControls();
+    QAction *addAction(QMenu *menu, const char *name, const QString &text);
+    QAction *addCheckAction(QMenu *menu, const char *name, const QString &text, std::function<void()> command);
+    void applyWhatsThisTopics();
+    void runCommandLine();
+    void openPictureArgument(const QString &path);
+    void onSettingsChanged();
+    void showPopupAt(const QPoint &globalPos);
+    void end();
+
+    PlatformServices m_services;
+    QString m_apppath;
+    QString m_inifile;
+    QString m_helpfile;
+    QString m_commandLine;
+    QString m_openedfile;
+    bool m_loaded = false;
+    bool m_quitok = false;
+    bool m_ended = false;
+
+    DisplayState m_state;
+    PictureList m_list;
+
+    ImageBoxView *m_view = nullptr;
+    MainToolbar *m_toolbar = nullptr;
+    ToolButton *m_listdn = nullptr;
+    QListView *m_list1 = nullptr;
+    QListView *m_list2 = nullptr;
+    QListView *m_pathlist = nullptr;
+    QLabel *m_label1 = nullptr;
+    ImageControl *m_sign = nullptr;
+    QMenu *m_popmenu = nullptr;
+    QHash<QString, QAction *> m_actions;
+
+    DisplayEngine *m_engine = nullptr;
+    Navigation *m_navigation = nullptr;
+    DisplayModes *m_modes = nullptr;
+    BoxTools *m_boxTools = nullptr;
+};
+
+} // namespace orv

@@ -1,0 +1,165 @@
+// The main window's menu bar, popup menu and what's-this topics.
+#include "form1.h"
+
+#include "displaymodes.h"
+#include "helpviewer.h"
+#include "maintoolbar.h"
+#include "navigation.h"
+#include "toolbutton.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace orv {
+
+QAction *Form1::addAction(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *a = menu->addAction(text);
+    a->setObjectName(QLatin1String(name));
+    m_actions.insert(a->objectName(), a);
+    return a;
+}
+
+QAction *Form1::addCheckAction(QMenu *menu, const char *name, const QString &text, std::function<void()> command)
+{
+    QAction *a = addAction(menu, name, text);
+    a->setCheckable(true);
+    // The commands set the check mark themselves from the state they toggle,
+    // so Qt's own toggling on a click is undone first.
+    connect(a, &QAction::triggered, this, [a, command](bool checked) {
+        a->setChecked(!checked);
+        command();
+    });
+    return a;
+}
+
+void Form1::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mfile"));
+    QMenu *open = file->addMenu(QStringLiteral("&Open"));
+    open->setObjectName(QStringLiteral("mopen"));
+    connect(addAction(open, "mopfile", QStringLiteral("Pic. &File(s)")), &QAction::triggered, this, &Form1::mopfile);
+    QAction *mclrlist = addAction(file, "mclrlist", QStringLiteral("&New list"));
+    mclrlist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(mclrlist, &QAction::triggered, this, &Form1::clearList);
+    file->addSeparator();
+    // File commands of a later stage: shown, not yet available.
+    addAction(file, "mdel", QStringLiteral("&Delete file"))->setEnabled(false);
+    addAction(file, "mrename", QStringLiteral("&Rename file"))->setEnabled(false);
+    addAction(file, "mprop", QStringLiteral("&Properties"))->setEnabled(false);
+    file->addSeparator();
+    QAction *mexitAction = addAction(file, "mexit", QStringLiteral("&Exit"));
+    mexitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(mexitAction, &QAction::triggered, this, &Form1::mexit);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("medit"));
+    addAction(edit, "mcopy", QStringLiteral("&Copy"))->setEnabled(false);
+    addAction(edit, "mcut", QStringLiteral("Cu&t"))->setEnabled(false);
+    addAction(edit, "mpaste", QStringLiteral("&Paste"))->setEnabled(false);
+    edit->addSeparator();
+    connect(addAction(edit, "mall", QStringLiteral("&Select all")), &QAction::triggered, m_navigation,
+            &Navigation::selectAll);
+    connect(addAction(edit, "minv", QStringLiteral("&Invert selection")), &QAction::triggered, m_navigation,
+            &Navigation::invertSelection);
+
+    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu->setObjectName(QStringLiteral("mview"));
+    connect(addAction(viewMenu, "mnext", QStringLiteral("&Next")), &QAction::triggered, m_navigation,
+            &Navigation::next);
+    connect(addAction(viewMenu, "mprev", QStringLiteral("&Prev")), &QAction::triggered, m_navigation,
+            &Navigation::previous);
+    QAction *mlist = addCheckAction(viewMenu, "mlist", QStringLiteral("&List"), [this] { m_navigation->toggleDropDown(); });
+    m_navigation->setDropDownAction(mlist);
+    viewMenu->addSeparator();
+    QAction *mfit = addCheckAction(viewMenu, "mfit", QStringLiteral("Fit to &Box"), [this] { m_modes->fitToggle(); });
+    QAction *mstretch =
+        addCheckAction(viewMenu, "mstretch", QStringLiteral("&Stretch"), [this] { m_modes->stretchToggle(); });
+    QAction *mfull = addAction(viewMenu, "mfull", QStringLiteral("&Full screen"));
+    QAction *mbar = addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
+    mbar->setChecked(true);
+
+    DisplayModes::Controls modeControls;
+    modeControls.fit = m_toolbar->button(QStringLiteral("fit"));
+    modeControls.stretch1 = m_toolbar->button(QStringLiteral("stretch1"));
+    modeControls.mfit = mfit;
+    modeControls.mstretch = mstretch;
+    modeControls.mbar = mbar;
+    modeControls.frame2 = m_toolbar;
+    ViewerContext context;
+    context.state = &m_state;
+    context.list = &m_list;
+    context.engine = m_engine;
+    context.view = m_view;
+    context.services = m_services;
+    context.window = this;
+    m_modes = new DisplayModes(context, modeControls, this);
+    connect(mfull, &QAction::triggered, m_modes, &DisplayModes::fullScreen);
+    connect(m_modes, &DisplayModes::limitsChanged, this, &Form1::placeControls);
+
+    QMenu *list = menuBar()->addMenu(QStringLiteral("&List"));
+    list->setObjectName(QStringLiteral("mlistmenu"));
+    connect(addAction(list, "mclear", QStringLiteral("&Clear")), &QAction::triggered, this, &Form1::clearList);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mhelp"));
+    QAction *mtopics = addAction(help, "mtopics", QStringLiteral("Help &Topics"));
+    mtopics->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(mtopics, &QAction::triggered, this, [this] { m_services.help->showContents(this, m_helpfile); });
+    connect(addAction(help, "mthis", QStringLiteral("&What's this?")), &QAction::triggered, this,
+            [this] { m_services.help->enterContextHelpMode(); });
+    connect(addAction(help, "mbug", QStringLiteral("Bug report")), &QAction::triggered, this,
+            [this] { m_services.help->showTopic(this, m_helpfile, 31); });
+}
+
+void Form1::buildPopup()
+{
+    m_popmenu = new QMenu(this);
+    m_popmenu->setObjectName(QStringLiteral("popmenu"));
+    connect(addAction(m_popmenu, "pmdisp", QStringLiteral("&Show")), &QAction::triggered, this,
+            [this] { m_navigation->showEntry(m_list2->currentIndex().row()); });
+    addAction(m_popmenu, "pmoplstmngr", QStringLiteral("&Open lisl manger"));
+    m_popmenu->addSeparator();
+    addAction(m_popmenu, "pmcopy", QStringLiteral("Co&py"));
+    addAction(m_popmenu, "pmcut", QStringLiteral("Cu&t"));
+    addAction(m_popmenu, "pmdel", QStringLiteral("&Delete"));
+    addAction(m_popmenu, "pmrename", QStringLiteral("&Rename"));
+    addAction(m_popmenu, "pmprop", QStringLiteral("&Properties"));
+}
+
+void Form1::preparePopup()
+{
+    const PopupEnabling e = popupEnabling(m_navigation->selectedCount());
+    action(QStringLiteral("pmdisp"))->setEnabled(e.show);
+    // The list manager and the file commands come with a later stage.
+    for (const char *name : {"pmoplstmngr", "pmcopy", "pmcut", "pmdel", "pmrename", "pmprop"})
+        action(QLatin1String(name))->setEnabled(false);
+}
+
+void Form1::showPopupAt(const QPoint &globalPos)
+{
+    preparePopup();
+    m_popmenu->popup(globalPos);
+}
+
+void Form1::applyWhatsThisTopics()
+{
+    // Each control's what's-this text is its topic in the help file.
+    const struct {
+        const char *name;
+        int topic;
+    } topics[] = {{"del", 2},       {"long1", 3},     {"delong1", 4}, {"wide1", 5},  {"dewide1", 6},
+                  {"zomin1", 7},    {"zomout1", 8},   {"next1", 9},   {"prev1", 10}, {"fit", 11},
+                  {"stretch1", 12}, {"full1", 13},    {"this", 14},   {"listdn", 15}, {"list", 16},
+                  {"slide", 17},    {"List1", 18},    {"Label1", 19}, {"Image2", 20}, {"Label2", 21}};
+    for (const auto &t : topics) {
+        if (QWidget *w = findChild<QWidget *>(QLatin1String(t.name)))
+            w->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));
+    }
+}
+
+} // namespace orv

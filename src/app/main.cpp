@@ -1,0 +1,60 @@
+#include "filesystem.h"
+#include "form1.h"
+#include "helpviewer.h"
+#include "modalrunner.h"
+#include "qtfiledialogs.h"
+#include "qtmessageboxes.h"
+#include "qtpictureloader.h"
+#include "startupsplash.h"
+#include "systembeep.h"
+#include "systeminfo.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvanta.svg")));
+
+    // The argument text: everything after the program name once Qt has taken
+    // its own options, joined by single blanks.
+    const QStringList args = QApplication::arguments().mid(1);
+    const QString commandLine = args.join(QLatin1Char(' '));
+    const QString apppath = QFileInfo(QApplication::applicationFilePath()).canonicalPath();
+
+    orv::QtSystemInfo systemInfo;
+    orv::QtMessageBoxes messageBoxes;
+    orv::QtFileDialogs fileDialogs;
+    orv::QtSystemBeep beep;
+    orv::QtFileSystem fileSystem;
+    orv::QtPictureLoader pictureLoader(systemInfo.logicalDpi());
+    orv::QtModalRunner modalRunner;
+    orv::QtHelpViewer help(&messageBoxes);
+
+    orv::PlatformServices services;
+    services.messageBoxes = &messageBoxes;
+    services.fileDialogs = &fileDialogs;
+    services.beep = &beep;
+    services.systemInfo = &systemInfo;
+    services.fileSystem = &fileSystem;
+    services.pictureLoader = &pictureLoader;
+    services.modalRunner = &modalRunner;
+    services.help = &help;
+
+    orv::Form1 form(services, apppath, commandLine);
+    // Ending the program closes every window at once, without their own
+    // close handlers or questions.
+    QObject::connect(&form, &orv::Form1::endProgram, &app, [] {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows)
+            w->hide();
+        QCoreApplication::exit(0);
+    });
+
+    orv::StartupSplash splash(systemInfo.logicalDpi(), [&form] { form.showLoaded(); });
+    splash.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,33 @@
+#include "commandline.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orv {
+
+ArgumentKind classifyArgument(const QString &argument)
+{
+    if (argument.isEmpty())
+        return ArgumentKind::Empty;
+    if (argument.endsWith(QLatin1String("pvl")))
+        return ArgumentKind::ListFile;
+    if (argument.endsWith(QLatin1String("jpeg")))
+        return ArgumentKind::Picture;
+    static const char *const kPictureEndings[] = {"jpg", "gif", "emf", "wmf", "ico", "cur", "dib", "bmp"};
+    for (const char *ending : kPictureEndings)
+        if (argument.endsWith(QLatin1String(ending)))
+            return ArgumentKind::Picture;
+    return ArgumentKind::Bad;
+}
+
+QString absoluteArgument(const QString &argument, const QString &currentFolder)
+{
+    if (argument.isEmpty())
+        return argument;
+    const QString internal = QDir::fromNativeSeparators(argument);
+    if (!QDir::isRelativePath(internal))
+        return argument;
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(currentFolder).absoluteFilePath(internal)));
+}
+
+} // namespace orv

@@ -1,0 +1,59 @@
+#include "recentslotstore.h"
+
+#include "messageboxes.h"
+#include "recentslots.h"
+#include "settingsfile.h"
+
+namespace orv
+{
+
+RecentSlotStore::RecentSlotStore(SettingsFile &file, MessageBoxes *messageBoxes,
+                                 std::function<void()> recreate, QWidget *dialogParent)
+    : m_file(file), m_messageBoxes(messageBoxes), m_recreate(std::move(recreate)),
+      m_dialogParent(dialogParent)
+{
+}
+
+void RecentSlotStore::ensureFile()
+{
+    if (!m_file.exists() && m_recreate)
+        m_recreate();
+}
+
+void RecentSlotStore::report(const QString &text)
+{
+    MessageRequest request;
+    request.text = text;
+    request.icon = MsgIcon::Critical;
+    m_messageBoxes->show(m_dialogParent, request);
+}
+
+std::optional<QString> RecentSlotStore::recentList(int slot)
+{
+    ensureFile();
+    const SettingsFile::Loaded loaded = m_file.load();
+    if (loaded.error != 0)
+        return std::nullopt;
+    return RecentSlots::slot(loaded.bytes, slot);
+}
+
+bool RecentSlotStore::addRecentList(const QString &path)
+{
+    ensureFile();
+    SettingsFile::Loaded loaded = m_file.load();
+    if (loaded.error != 0) {
+        // Writing now would replace slots that could not be read.
+        report(m_file.readFailedText(loaded.errorString));
+        return false;
+    }
+    if (RecentSlots::store(loaded.bytes, path) != RecentSlots::Store::Stored)
+        return false;
+    const SettingsFile::Saved saved = m_file.save(loaded.bytes);
+    if (!saved.ok) {
+        report(m_file.saveFailedText(saved.errorString));
+        return false;
+    }
+    return true;
+}
+
+} // namespace orv

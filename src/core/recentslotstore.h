@@ -1,0 +1,37 @@
+#pragma once
+
+#include "recentliststore.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace orv
+{
+
+class MessageBoxes;
+class SettingsFile;
+
+// The recent lists kept in the settings file's slots. Before each access a
+// missing settings file is re-created by `recreate` (the settings reader,
+// which runs the recovery). A store that cannot be saved is reported.
+class RecentSlotStore : public RecentListStore
+{
+  public:
+    RecentSlotStore(SettingsFile &file, MessageBoxes *messageBoxes, std::function<void()> recreate,
+                    QWidget *dialogParent = nullptr);
+
+    std::optional<QString> recentList(int slot) override;
+    bool addRecentList(const QString &path) override;
+
+  private:
+    void ensureFile();
+    void report(const QString &text);
+
+    SettingsFile &m_file;
+    MessageBoxes *m_messageBoxes;
+    std::function<void()> m_recreate;
+    QWidget *m_dialogParent;
+};
+
+} // namespace orv

@@ -1,0 +1,108 @@
+#include "settingsfile.h"
+
+#include "fileerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace orv
+{
+
+QString SettingsFile::location(const QString &apppath, const QString &configFolder)
+{
+    const QFileInfo app(apppath);
+    const QString folder = app.isDir() && app.isWritable() ? apppath : configFolder;
+    return QDir(folder).filePath(fileName());
+}
+
+QString SettingsFile::location(const QString &apppath)
+{
+    return location(apppath, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
+
+bool SettingsFile::exists() const
+{
+    if (m_memoryOnly)
+        return true;
+    const QFileInfo info(m_path);
+    return info.exists() && !info.isDir();
+}
+
+SettingsFile::Loaded SettingsFile::load() const
+{
+    Loaded result;
+    if (m_memoryOnly) {
+        result.bytes = m_memory;
+        return result;
+    }
+    QFile file(m_path);
+    if (!file.exists())
+        return result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = FileError::probeReadable(m_path);
+        if (result.error == FileError::None)
+            result.error = FileError::PathFileAccess;
+        result.errorString = file.errorString();
+        return result;
+    }
+    result.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.bytes.clear();
+        result.error = FileError::DiskNotReady;
+        result.errorString = file.errorString();
+    }
+    return result;
+}
+
+SettingsFile::Saved SettingsFile::save(const QByteArray &bytes)
+{
+    if (m_memoryOnly) {
+        m_memory = bytes;
+        return {};
+    }
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {false,
+                QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder))};
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size())
+        return {false, file.errorString()};
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {};
+}
+
+void SettingsFile::keepInMemory(const QByteArray &bytes)
+{
+    m_memoryOnly = true;
+    m_memory = bytes;
+}
+
+QString SettingsFile::saveFailedText(const QString &reason) const
+{
+    return QStringLiteral("The settings file %1 could not be saved.\n%2")
+        .arg(QDir::toNativeSeparators(m_path), reason);
+}
+
+QString SettingsFile::readFailedText(const QString &reason) const
+{
+    return QStringLiteral("The settings file %1 could not be read.\n%2")
+        .arg(QDir::toNativeSeparators(m_path), reason);
+}
+
+QString SettingsFile::memoryOnlyText(const QString &reason) const
+{
+    return QStringLiteral("The settings file %1 could not be written.\n%2\n"
+                          "The program goes on with the initial settings; changes to them "
+                          "are not kept after it ends.")
+        .arg(QDir::toNativeSeparators(m_path), reason);
+}
+
+} // namespace orv

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orv
+{
+
+// The settings file `Orvanta.ini` as a whole: each operation reads or replaces
+// the file and closes it again. Replacing is atomic (a failed save leaves the
+// old file whole). When the file cannot be written at all, the program goes
+// on with a copy in memory (see keepInMemory).
+class SettingsFile
+{
+  public:
+    static QString fileName() { return QStringLiteral("Orvanta.ini"); }
+
+    // Orvanta.ini in `apppath` when that folder is writable, else in
+    // `configFolder` (the program passes the per-user configuration folder).
+    static QString location(const QString &apppath, const QString &configFolder);
+    // The same with QStandardPaths::AppConfigLocation.
+    static QString location(const QString &apppath);
+
+    explicit SettingsFile(QString path);
+
+    QString path() const { return m_path; }
+    bool exists() const;
+
+    struct Loaded {
+        QByteArray bytes; // empty for a missing file
+        int error = 0;    // FileError number when the file cannot be read
+        QString errorString;
+    };
+    Loaded load() const;
+
+    struct Saved {
+        bool ok = true;
+        QString errorString;
+    };
+    // Replaces the whole file with `bytes`, creating its folder if needed.
+    Saved save(const QByteArray &bytes);
+
+    // From now on the settings live in memory only: load() gives these bytes
+    // and save() keeps the new ones, for the rest of the run.
+    void keepInMemory(const QByteArray &bytes);
+    bool isMemoryOnly() const { return m_memoryOnly; }
+
+    // Messages for failures, naming the file and the reason.
+    QString saveFailedText(const QString &reason) const;
+    QString readFailedText(const QString &reason) const;
+    QString memoryOnlyText(const QString &reason) const;
+
+  private:
+    QString m_path;
+    bool m_memoryOnly = false;
+    QByteArray m_memory;
+};
+
+} // namespace orv

@@ -1,0 +1,35 @@
+#include "listfilecrc.h"
+
+#include <array>
+
+namespace orv
+{
+
+namespace
+{
+
+constexpr std::array<std::uint32_t, 256> makeTable()
+{
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr auto crcTable = makeTable();
+
+} // namespace
+
+std::uint32_t ListFileCrc::checksum(QByteArrayView bytes, std::uint32_t crc)
+{
+    crc = ~crc;
+    for (const char c : bytes)
+        crc = crcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
+} // namespace orv

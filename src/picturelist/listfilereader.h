@@ -1,0 +1,34 @@
+#pragma once
+
+#include "pictureentry.h"
+
+#include <QString>
+#include <vector>
+
+class QIODevice;
+
+namespace orv
+{
+
+// Reads a list file: 128-byte records of a name and a folder field up to the
+// end record, then the optional long-name block right after it (see
+// ListFileLongNames). Used by the main window and the list manager.
+class ListFileReader
+{
+  public:
+    struct Result {
+        std::vector<PictureEntry> entries; // what was read, also when reading failed
+        int error = 0;                     // FileError number; None when the whole list was read
+        QString errorString;
+        bool endRecordFound = false;
+        bool longNamesApplied = false;
+    };
+
+    // A file that ends without an end record keeps the entries read so far. A
+    // record counts when its name and folder fields are complete.
+    static Result read(const QString &path);
+    static Result read(QIODevice &device);
+    static Result parse(const QByteArray &bytes);
+};
+
+} // namespace orv

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace orv {
+
+// File-system queries that the program's logic asks of the platform.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+    // Whether a file (not a folder) exists at `path`.
+    virtual bool fileexists(const QString &path) const = 0;
+};
+
+class QtFileSystem : public FileSystem
+{
+public:
+    bool fileexists(const QString &path) const override;
+};
+
+} // namespace orv

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "fileerror.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace orv {
+
+// A picture as loaded from a file: its pixels and its natural size in twips.
+// On failure `error` holds a number of the file-access set (see FileError) or
+// FileError::Other, and the image is null.
+struct LoadedPicture {
+    QImage image;
+    QSize naturalTwips;
+    int error = FileError::None;
+
+    bool ok() const { return error == FileError::None && !image.isNull(); }
+    static LoadedPicture failure(int error)
+    {
+        LoadedPicture p;
+        p.error = error;
+        return p;
+    }
+};
+
+// Loads picture files of the supported formats (bmp, dib, ico, cur, jpg/jpeg,
+// gif, wmf, emf), deciding the format from the content. Implementations are
+// thread-safe: load() may run on worker threads.
+class PictureLoader
+{
+public:
+    virtual ~PictureLoader() = default;
+    virtual LoadedPicture load(const QString &path) const = 0;
+};
+
+} // namespace orv

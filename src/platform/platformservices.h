@@ -1,0 +1,31 @@
+#pragma once
+
+namespace orv {
+
+class MessageBoxes;
+class FileDialogs;
+class SystemBeep;
+class SystemInfo;
+class FileSystem;
+class PictureLoader;
+class ModalRunner;
+class Drives;
+class RandomSource;
+class HelpViewer;
+
+// The platform services handed to the windows. The program fills it with the
+// Qt implementations; tests fill it with fakes. Nothing here is owned.
+struct PlatformServices {
+    MessageBoxes *messageBoxes = nullptr;
+    FileDialogs *fileDialogs = nullptr;
+    SystemBeep *beep = nullptr;
+    SystemInfo *systemInfo = nullptr;
+    FileSystem *fileSystem = nullptr;
+    PictureLoader *pictureLoader = nullptr;
+    ModalRunner *modalRunner = nullptr;
+    Drives *drives = nullptr;
+    RandomSource *random = nullptr;
+    HelpViewer *help = nullptr;
+};
+
+} // namespace orv

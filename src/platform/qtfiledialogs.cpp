@@ -1,0 +1,61 @@
+#include "qtfiledialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace orv {
+
+QStringList qtNameFilters(const QString &barFilter)
+{
+    const QStringList parts = barFilter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" means every file on Windows; on Linux it would skip names without a dot.
+        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out;
+}
+
+std::optional<QStringList> QtFileDialogs::openFiles(QWidget *parent, const FileDialogRequest &request,
+                                                    bool multiple)
+{
+    QFileDialog dialog(parent, request.title, m_lastFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    m_lastFolder = dialog.directory().absolutePath();
+    for (QString &f : files)
+        f = QDir::toNativeSeparators(f);
+    return files;
+}
+
+std::optional<QString> QtFileDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent, request.title, m_lastFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_lastFolder = dialog.directory().absolutePath();
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+} // namespace orv

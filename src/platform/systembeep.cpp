@@ -1,0 +1,12 @@
+#include "systembeep.h"
+
+#include <QApplication>
+
+namespace orv {
+
+void QtSystemBeep::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace orv

@@ -1,0 +1,274 @@
+#include "displayengine.h"
+
+#include "boxgeometry.h"
+#include "clickpanel.h"
+#include "imageboxview.h"
+#include "imagecontrol.h"
+#include "messageboxes.h"
+#include "picturelist.h"
+#include "pictureloader.h"
+#include "rounding.h"
+#include "systembeep.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace orv {
+
+namespace {
+// The sign picture's natural size.
+constexpr int kSignWidth = 1860;
+constexpr int kSignHeight = 2535;
+} // namespace
+
+DisplayEngine::DisplayEngine(DisplayState &state, PictureList &list, Controls controls,
+                             PlatformServices services, QObject *parent)
+    : QObject(parent), m_state(state), m_list(list), m_c(controls), m_services(services)
+{
+    connect(m_c.view->vscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onVScroll);
+    connect(m_c.view->hscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onHScroll);
+}
+
+void DisplayEngine::disp()
+{
+    ImageBoxView *view = m_c.view;
+    TwipPlacer &placer = view->placer();
+    ImageControl *image1 = view->image1();
+    ImageControl *image2 = view->image2();
+
+    image1->hide();
+    image2->hide();
+    image1->setStretch(false);
+
+    if (m_list.isEmpty()) {
+        image2->setPicture(m_sign);
+        m_state.boxheight = kSignHeight;
+        m_state.picheight = kSignHeight;
+        m_state.picwidth = kSignWidth;
+        m_state.boxwidth = kSignWidth;
+        view->setStatus(emptyListText());
+        m_services.beep->beep();
+        image2->show();
+        sizebox();
+        return;
+    }
+
+    if (m_state.curpic <= m_list.count()) {
+        switch (loadCurrent()) {
+        case LoadOutcome::Loaded:
+            break;
+        case LoadOutcome::Removed:
+        case LoadOutcome::Failed:
+            return;
+        }
+        view->setStatus(QStringLiteral("Click anywhere to hide this picture."));
+        setCounter(m_state.curpic, m_list.count());
+        selectOnly(m_state.curpic - 1);
+        m_state.pichidden = false;
+    } else {
+        image1->setPicture(m_sign);
+        placer.setWidth(image1, kSignWidth);
+        placer.setHeight(image1, kSignHeight);
+        view->setStatus(QStringLiteral("That was the last picture in this list."));
+        m_state.fitmode = false;
+        m_state.stretchmode = false;
+    }
+
+    m_state.picheight = int(placer.height(image1));
+    m_state.picwidth = int(placer.width(image1));
+    m_state.naturalheight = m_state.picheight;
+    m_state.naturalwidth = m_state.picwidth;
+
+    if (m_state.fitmode)
+        fitLayout();
+    else if (m_state.stretchmode)
+        stretchLayout();
+    else
+        trueSizeLayout();
+}
+
+DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
+{
+    ImageControl *image1 = m_c.view->image1();
+    for (;;) {
+        const LoadedPicture picture = m_services.pictureLoader->load(m_list.fullPath(m_state.curpic - 1));
+        if (picture.ok()) {
+            image1->setPicture(picture.image);
+            m_c.view->placer().setWidth(image1, picture.naturalTwips.width());
+            m_c.view->placer().setHeight(image1, picture.naturalTwips.height());
+            return LoadOutcome::Loaded;
+        }
+        if (!FileError::isFileAccess(picture.error))
+            return LoadOutcome::Failed;
+
+        MessageRequest box;
+        box.text = QStringLiteral("Specified picture file cannot be accessed!!");
+        box.icon = MsgIcon::Critical;
+        box.buttons = MsgButtons::RetryCancel;
+        if (m_services.messageBoxes->show(m_c.dialogParent, box) == MsgResult::Retry)
+            continue;
+
+        m_list.removeAt(m_state.curpic - 1);
+        setCounter(m_state.curpic, m_list.count());
+        showLayers();
+        return LoadOutcome::Removed;
+    }
+}
+
+void DisplayEngine::showLayers()
+{
+    m_c.view->image1()->show();
+    m_c.view->image2()->show();
+}
+
+void DisplayEngine::trueSizeLayout()
+{
+    ImageBoxView *view = m_c.view;
+    TwipPlacer &placer = view->placer();
+    ImageControl *image1 = view->image1();
+
+    const TrueSizePlacement p = trueSizePlacement(m_state.picwidth, m_state.picheight, m_state.maxboxwidth,
+                                                  m_state.maxboxheight, m_state.toolbarHeight());
+    m_state.boxheight = p.boxheight;
+    m_state.boxwidth = p.boxwidth;
+    view->image2()->clearPicture();
+    m_state.yoffset = 0;
+    m_state.xoffset = 0;
+    m_state.hometop = p.image1Top;
+    m_state.homeleft = p.image1Left;
+    placer.setTop(image1, p.image1Top);
+    placer.setLeft(image1, p.image1Left);
+    view->vscroll()->setValue(0);
+    view->hscroll()->setValue(0);
+    sizebox();
+    showLayers();
+
+    SavedView &s = m_state.savedview;
+    s.height = roundHalfEven(placer.height(image1));
+    s.width = roundHalfEven(placer.width(image1));
+    s.left = roundHalfEven(placer.left(image1));
+    s.top = roundHalfEven(placer.top(image1));
+    s.vvalue = view->vscroll()->value();
+    s.vmax = view->vscroll()->maximum();
+    s.hvalue = view->hscroll()->value();
+    s.hmax = view->hscroll()->maximum();
+}
+
+void DisplayEngine::fitLayout()
+{
+    ImageBoxView *view = m_c.view;
+    view->image2()->setPicture(view->image1()->picture());
+    const BoxSize box = fitBox(m_state.picwidth, m_state.picheight, {m_state.boxwidth, m_state.boxheight},
+                               m_state.maxboxwidth, m_state.maxboxheight);
+    m_state.boxwidth = box.width;
+    m_state.boxheight = box.height;
+    sizebox();
+    ImageBoxView::setScrollEnabled(view->vscroll(), false);
+    ImageBoxView::setScrollEnabled(view->hscroll(), false);
+    view->image2()->setStretch(true);
+    view->image2()->show();
+}
+
+void DisplayEngine::stretchLayout()
+{
+    ImageBoxView *view = m_c.view;
+    view->image2()->setPicture(view->image1()->picture());
+    view->image2()->show();
+    view->image2()->setStretch(true);
+    ImageBoxView::setScrollEnabled(view->hscroll(), false);
+    ImageBoxView::setScrollEnabled(view->vscroll(), false);
+}
+
+void DisplayEngine::disapp()
+{
+    m_c.view->image1()->clearPicture();
+    m_c.view->image2()->clearPicture();
+    m_c.view->setStatus(QStringLiteral("Click anywhere to show back the picture."));
+    sizebox();
+}
+
+void DisplayEngine::sizebox()
+{
+    ImageBoxView *view = m_c.view;
+    TwipPlacer &placer = view->placer();
+    const SizeboxGeometry g = sizeboxGeometry(m_state.boxwidth, m_state.boxheight, m_state.maxboxwidth,
+                                              m_state.maxboxheight, m_state.toolbarHeight());
+    placer.place(view->image2(), g.image2);
+    placer.place(view->vscroll(), g.vscroll);
+    placer.place(view->hscroll(), g.hscroll);
+    placer.place(view->marup(), g.marup);
+    placer.place(view->mardn(), g.mardn);
+    placer.setTop(view->label2(), g.label2Top);
+    // The status line stays readable below the toolbar when the box is tall.
+    placer.setMinimumTop(view->label2(), m_state.toolbarHeight());
+    placer.place(view->marleft(), g.marleft);
+    placer.place(view->marright(), g.marright);
+    view->setViewingWidth(m_state.maxboxwidth);
+    view->coverClientWidth();
+
+    m_state.yoffset = 0;
+    m_state.xoffset = 0;
+    rescroll();
+}
+
+void DisplayEngine::rescroll()
+{
+    QScrollBar *v = m_c.view->vscroll();
+    QScrollBar *h = m_c.view->hscroll();
+    RescrollInput in;
+    in.picwidth = m_state.picwidth;
+    in.picheight = m_state.picheight;
+    in.boxwidth = m_state.boxwidth;
+    in.boxheight = m_state.boxheight;
+    in.xoffset = m_state.xoffset;
+    in.yoffset = m_state.yoffset;
+    in.vertical = {v->isEnabled(), v->maximum(), v->value()};
+    in.horizontal = {h->isEnabled(), h->maximum(), h->value()};
+    const RescrollResult out = orv::rescroll(in);
+
+    // Setting the maximum first lets a value above it come down, which moves
+    // the picture like any other change of the bar.
+    auto apply = [](QScrollBar *bar, const ScrollBarState &s) {
+        bar->setMaximum(s.maximum);
+        bar->setValue(s.value);
+        ImageBoxView::setScrollEnabled(bar, s.enabled);
+        bar->setPageStep(std::max(1, s.maximum / 4));
+    };
+    apply(v, out.vertical);
+    apply(h, out.horizontal);
+    m_state.xoffset = out.xoffset;
+    m_state.yoffset = out.yoffset;
+}
+
+void DisplayEngine::onVScroll(int value)
+{
+    m_c.view->placer().setTop(m_c.view->image1(), m_state.hometop - value);
+}
+
+void DisplayEngine::onHScroll(int value)
+{
+    m_c.view->placer().setLeft(m_c.view->image1(), m_state.homeleft - value);
+}
+
+void DisplayEngine::selectOnly(int index)
+{
+    for (QAbstractItemView *view : {m_c.list1, m_c.list2}) {
+        if (!view || !view->selectionModel())
+            continue;
+        const QModelIndex idx = view->model()->index(index, 0);
+        view->selectionModel()->select(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::NoUpdate);
+    }
+    if (m_c.list1)
+        m_c.list1->scrollTo(m_c.list1->model()->index(index, 0), QAbstractItemView::PositionAtTop);
+}
+
+void DisplayEngine::setCounter(int position, int count)
+{
+    if (m_c.label1)
+        m_c.label1->setText(QString::number(position) + QLatin1Char('/') + QString::number(count));
+}
+
+} // namespace orv

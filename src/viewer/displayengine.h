@@ -1,0 +1,68 @@
+#pragma once
+
+#include "displaystate.h"
+#include "platformservices.h"
+
+#include <QImage>
+#include <QObject>
+
+class QAbstractItemView;
+class QLabel;
+class QWidget;
+
+namespace orv {
+
+class ImageBoxView;
+class PictureList;
+
+// Shows the current picture of the list in the image box and lays out the
+// box, scroll bars, masks and labels: disp, disapp, sizebox and rescroll.
+// It owns no widgets; the main window hands it the controls it drives.
+class DisplayEngine : public QObject
+{
+    Q_OBJECT
+public:
+    struct Controls {
+        ImageBoxView *view = nullptr;
+        QLabel *label1 = nullptr;          // the position counter
+        QAbstractItemView *list1 = nullptr;
+        QAbstractItemView *list2 = nullptr;
+        QWidget *dialogParent = nullptr;   // parent of message boxes
+    };
+
+    DisplayEngine(DisplayState &state, PictureList &list, Controls controls, PlatformServices services,
+                  QObject *parent = nullptr);
+
+    // The sign shown when no picture of the list is on display.
+    void setSign(const QImage &sign) { m_sign = sign; }
+    const QImage &sign() const { return m_sign; }
+
+    void disp();
+    void disapp();
+    void sizebox();
+    void rescroll();
+
+    // Selects entry `index` alone in both lists (and scrolls List1 to it).
+    void selectOnly(int index);
+    void setCounter(int position, int count);
+
+    static QString emptyListText() { return QStringLiteral("The pictures' list is empty.(No pictures to display.)"); }
+
+private:
+    enum class LoadOutcome { Loaded, Removed, Failed };
+    LoadOutcome loadCurrent();
+    void trueSizeLayout();
+    void fitLayout();
+    void stretchLayout();
+    void onVScroll(int value);
+    void onHScroll(int value);
+    void showLayers();
+
+    DisplayState &m_state;
+    PictureList &m_list;
+    Controls m_c;
+    PlatformServices m_services;
+    QImage m_sign;
+};
+
+} // namespace orv

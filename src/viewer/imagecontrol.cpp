@@ -1,0 +1,86 @@
+#include "imagecontrol.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace orv {
+
+namespace {
+// Above this many pixels a stretched picture is drawn piecewise on the fly
+// instead of keeping a scaled copy (a zoomed photo can be huge).
+constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
+} // namespace
+
+ImageControl::ImageControl(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ImageControl::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    m_scaled = QImage();
+    update();
+}
+
+void ImageControl::clearPicture()
+{
+    setPicture(QImage());
+}
+
+void ImageControl::setStretch(bool stretch)
+{
+    if (m_stretch == stretch)
+        return;
+    m_stretch = stretch;
+    update();
+}
+
+const QImage &ImageControl::scaledForSize(QSize size)
+{
+    if (m_scaled.size() != size)
+        m_scaled = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return m_scaled;
+}
+
+void ImageControl::paintEvent(QPaintEvent *event)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    if (!m_stretch) {
+        painter.drawImage(exposed.topLeft(), m_picture, exposed);
+        return;
+    }
+    const QSize target = size();
+    if (target.isEmpty())
+        return;
+    if (qint64(target.width()) * target.height() <= kMaxCachedPixels) {
+        painter.drawImage(exposed.topLeft(), scaledForSize(target), exposed);
+        return;
+    }
+    // Draw only the exposed part, mapping it back onto the source picture.
+    const double sx = double(m_picture.width()) / target.width();
+    const double sy = double(m_picture.height()) / target.height();
+    const QRectF source(exposed.left() * sx, exposed.top() * sy, exposed.width() * sx, exposed.height() * sy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(exposed), m_picture, source);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    Q_EMIT pressed(event);
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    Q_EMIT released(event);
+    if (m_pressed && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    m_pressed = false;
+}
+
+} // namespace orv

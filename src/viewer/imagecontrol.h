@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace orv {
+
+// An image control: shows a picture at its natural pixel size from its
+// top-left corner, or stretched to the control's size. An empty control is
+// transparent, so what lies below shows through.
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ImageControl(QWidget *parent = nullptr);
+
+    const QImage &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+    void setPicture(const QImage &picture);
+    void clearPicture();
+
+    bool stretch() const { return m_stretch; }
+    void setStretch(bool stretch);
+
+Q_SIGNALS:
+    void pressed(QMouseEvent *event);
+    void released(QMouseEvent *event);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const QImage &scaledForSize(QSize size);
+
+    QImage m_picture;
+    bool m_stretch = false;
+    QImage m_scaled; // smooth copy for the current size, reused by repaints
+    bool m_pressed = false;
+};
+
+} // namespace orv

@@ -1,0 +1,57 @@
+#include "maintoolbar.h"
+
+#include "toolbutton.h"
+#include "twipplacer.h"
+
+namespace orv {
+
+namespace {
+
+struct ButtonDef {
+    const char *name;
+    const char *icon;
+    const char *toolTip;
+    double left;
+};
+
+// 300 x 300 twips each, in groups.
+const ButtonDef kButtons[] = {
+    {"del", "del", "Delete(Pic. File)", 60},
+    {"prev1", "prev", "Show prev. picture", 510},
+    {"next1", "next", "Show next picture", 840},
+    {"long1", "long1", "Elongate image box", 1290},
+    {"delong1", "delong1", "De-elongate image box", 1620},
+    {"wide1", "wide1", "Widen image box", 1950},
+    {"dewide1", "dewide1", "De-widen image box", 2280},
+    {"zomin1", "zomin1", "Zoom In", 2730},
+    {"zomout1", "zomout1", "Zoom Out.(press shift to restore original size)", 3060},
+    {"fit", "fit", "Fit pic. into box(keep in ratios)", 3510},
+    {"stretch1", "stretch1", "Stretch pic. to box size(disregard ratios)", 3840},
+    {"full1", "full1", "Set box size to full screen", 4170},
+    {"slide", "slide", "Run slide show", 4620},
+    {"list", "list", "List Manager", 4950},
+    {"this", "this", "\"What's this\" help", 5400},
+};
+
+} // namespace
+
+MainToolbar::MainToolbar(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    for (const ButtonDef &d : kButtons) {
+        const QString icon = QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(d.icon));
+        auto *b = new ToolButton(QLatin1String(d.name), QIcon(icon), QString::fromUtf8(d.toolTip), this);
+        m_buttons.insert(b->objectName(), b);
+    }
+}
+
+void MainToolbar::place(TwipPlacer &placer, double widthTwips)
+{
+    placer.place(this, QRectF(0, 0, widthTwips, 360));
+    for (const ButtonDef &d : kButtons)
+        placer.place(m_buttons.value(QLatin1String(d.name)), QRectF(d.left, 30, 300, 300));
+}
+
+} // namespace orv

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "filedialogs.h"
+#include "filesystem.h"
+#include "helpviewer.h"
+#include "messageboxes.h"
+#include "modalrunner.h"
+#include "pictureloader.h"
+#include "platformservices.h"
+#include "systembeep.h"
+#include "systeminfo.h"
+
+#include <QHash>
+#include <QList>
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace orv::test {
+
+// Records every message box and answers from a script (Ok / the first button
+// when the script is empty).
+class FakeMessageBoxes : public MessageBoxes
+{
+public:
+    MsgResult show(QWidget *parent, const MessageRequest &request) override;
+
+    QList<MessageRequest> shown;
+    std::deque<MsgResult> answers;
+    // Called when a box is shown, before answering (to change the world, e.g.
+    // restore a file before "Retry").
+    std::function<void(const MessageRequest &)> onShow;
+    QStringList texts() const;
+};
+
+class FakeFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QStringList> openFiles(QWidget *parent, const FileDialogRequest &request,
+                                         bool multiple) override;
+    std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
+
+    std::deque<std::optional<QStringList>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+    QList<bool> openMultiple;
+};
+
+class FakeBeep : public SystemBeep
+{
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+class FakeSystemInfo : public SystemInfo
+{
+public:
+    QSizeF workAreaTwips() const override { return workArea; }
+    double logicalDpi() const override { return dpi; }
+    void change(QSizeF area)
+    {
+        workArea = area;
+        Q_EMIT settingsChanged();
+    }
+
+    QSizeF workArea{9600, 7200};
+    double dpi = 96.0;
+};
+
+// Answers fileexists from the real file system unless a path is scripted.
+class FakeFileSystem : public FileSystem
+{
+public:
+    bool fileexists(const QString &path) const override;
+    QHash<QString, bool> scripted;
+};
+
+// Serves pictures from a table keyed by path; paths not in the table are
+// loaded by the wrapped loader (if any) or fail as "file not found".
+class FakePictureLoader : public PictureLoader
+{
+public:
+    LoadedPicture load(const QString &path) const override;
+
+    void addPicture(const QString &path, QSize pixels, QColor colour = Qt::red);
+    void addFailure(const QString &path, int error) { failures[path] = error; }
+
+    QHash<QString, LoadedPicture> pictures;
+    QHash<QString, int> failures;
+    const PictureLoader *fallback = nullptr;
+    mutable QStringList loads;
+};
+
+// Runs a script on the dialog instead of a nested event loop; the script
+// returns the dialog's result code. Without a script the dialog is rejected.
+class FakeModalRunner : public ModalRunner
+{
+public:
+    int exec(QDialog *dialog) override;
+    std::deque<std::function<int(QDialog *)>> scripts;
+    QList<QDialog *> shown;
+};
+
+// Records what the help viewer was asked; topics come from a table.
+class FakeHelpViewer : public HelpViewer
+{
+public:
+    void showContents(QWidget *, const QString &helpFile) override { contents << helpFile; }
+    void showTopic(QWidget *, const QString &helpFile, int context) override { topics << qMakePair(helpFile, context); }
+    QString topicText(const QString &, int context) override { return topicTexts.value(context); }
+    void enterContextHelpMode() override { ++contextHelpModes; }
+
+    QStringList contents;
+    QList<QPair<QString, int>> topics;
+    QHash<int, QString> topicTexts;
+    int contextHelpModes = 0;
+};
+
+// One bundle of fakes, with a PlatformServices pointing at them.
+struct FakePlatform {
+    FakeMessageBoxes messageBoxes;
+    FakeFileDialogs fileDialogs;
+    FakeBeep beep;
+    FakeSystemInfo systemInfo;
+    FakeFileSystem fileSystem;
+    FakePictureLoader pictureLoader;
+    FakeModalRunner modalRunner;
+    FakeHelpViewer help;
+
+    PlatformServices services();
+};
+
+} // namespace orv::test
