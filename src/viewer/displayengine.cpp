@@ -258,7 +258,7 @@ void DisplayEngine::selectOnly(int index)
         if (!view || !view->selectionModel())
             continue;
         const QModelIndex idx = view->model()->index(index, 0);
-        view->selectionModel()->select(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->select(idx, QItemSelectionModel::ClearAndSelect);
         view->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::NoUpdate);
     }
     if (m_c.list1)

@@ -119,12 +119,12 @@ void Navigation::selectAll()
         return;
     QAbstractItemModel *model = m_lists.list2->model();
     const QItemSelection all(model->index(0, 0), model->index(count - 1, 0));
-    m_lists.list2->selectionModel()->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    m_lists.list2->selectionModel()->select(all, QItemSelectionModel::Select);
     // The single-selection lists end on the last entry.
     for (QListView *single : {m_lists.list1, m_lists.pathlist}) {
         if (single)
             single->selectionModel()->select(model->index(count - 1, 0),
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                             QItemSelectionModel::ClearAndSelect);
     }
 }
 
@@ -139,19 +139,19 @@ void Navigation::invertSelection()
     // selected; entries written as unselected drop their selection.
     int lastNewlySelected = -1;
     for (int i = count - 1; i >= 0; --i) {
-        if (!sel2->isRowSelected(i, {})) {
+        if (!sel2->isSelected(model->index(i, 0))) {
             lastNewlySelected = i;
             break;
         }
     }
     const QItemSelection all(model->index(0, 0), model->index(count - 1, 0));
-    sel2->select(all, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    sel2->select(all, QItemSelectionModel::Toggle);
     for (QListView *single : {m_lists.list1, m_lists.pathlist}) {
         if (!single)
             continue;
         if (lastNewlySelected >= 0)
             single->selectionModel()->select(model->index(lastNewlySelected, 0),
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                             QItemSelectionModel::ClearAndSelect);
         else
             single->selectionModel()->clearSelection();
     }
@@ -159,7 +159,12 @@ void Navigation::invertSelection()
 
 int Navigation::selectedCount() const
 {
-    return int(m_lists.list2->selectionModel()->selectedRows(0).size());
+    // The lists show column 0 only, so a selected entry is a selected item there.
+    int n = 0;
+    const QModelIndexList selected = m_lists.list2->selectionModel()->selectedIndexes();
+    for (const QModelIndex &i : selected)
+        n += i.column() == 0;
+    return n;
 }
 
 } // namespace orv

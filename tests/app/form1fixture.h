@@ -57,7 +57,7 @@ protected:
     QList<int> selectedRows(const char *name)
     {
         QList<int> rows;
-        const auto indexes = list(name)->selectionModel()->selectedRows(0);
+        const auto indexes = list(name)->selectionModel()->selectedIndexes();
         for (const QModelIndex &i : indexes)
             rows << i.row();
         std::sort(rows.begin(), rows.end());
