@@ -7,8 +7,18 @@
 #include "displaymodes.h"
 #include "filedialogs.h"
 #include "imageboxview.h"
+#include "listfilecommands.h"
+#include "recentlistsmenu.h"
+#include "recentslotstore.h"
+#include "settingsfile.h"
+#include "slideoptions.h"
+#include "slideshowsettings.h"
 #include "imagecontrol.h"
 #include "maintoolbar.h"
+#include "mainwindowhost.h"
+#include "openfolderdialog.h"
+#include "shuffle.h"
+#include "sortbyname.h"
 #include "messageboxes.h"
 #include "navigation.h"
 #include "picturepath.h"
@@ -64,6 +74,7 @@ Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QW
     setWindowTitle(QStringLiteral("Orvanta "));
     buildControls();
     buildCommandUnits();
+    buildFileUnits();
     buildMenus();
     buildPopup();
     connectToolbar();
@@ -145,6 +156,31 @@ void Form1::buildCommandUnits()
     m_boxTools = new BoxTools(context, b, zoomPointer(), this);
 }
 
+void Form1::buildFileUnits()
+{
+    m_inifile = SettingsFile::location(m_apppath);
+    m_ini = std::make_unique<SettingsFile>(m_inifile);
+    m_slideSettings = std::make_unique<SlideshowSettings>();
+    m_slideOptions = new SlideOptions(*m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
+    m_recentStore = std::make_unique<RecentSlotStore>(*m_ini, m_services.messageBoxes,
+                                                      [this] { m_slideOptions->readfile(); }, this);
+
+    m_listFiles = new ListFileCommands(m_list, m_services, this, this);
+    connect(m_listFiles, &ListFileCommands::curpicChanged, this, [this](int c) { m_state.curpic = c; });
+    connect(m_listFiles, &ListFileCommands::counterTextChanged, m_label1, &QLabel::setText);
+    connect(m_listFiles, &ListFileCommands::statusTextChanged, m_view, &ImageBoxView::setStatus);
+}
+
+QString Form1::openedfile() const
+{
+    return m_listFiles->openedfile();
+}
+
+void Form1::openedfileclr()
+{
+    m_listFiles->openedfileclr();
+}
+
 void Form1::placeControls()
 {
     TwipPlacer &placer = m_view->placer();
@@ -172,8 +208,7 @@ void Form1::load()
         return;
     m_loaded = true;
 
-    // Paths.
-    m_inifile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.ini"));
+    // Paths (the settings file's place is settled at construction).
     m_helpfile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.HLP"));
     applyWhatsThisTopics();
 
@@ -183,6 +218,14 @@ void Form1::load()
     computeBoxLimits(1200);
     m_engine->sizebox();
     m_view->setStatus(QStringLiteral("Welcome. Open or make a pictures list to start."));
+
+    // Settings, recent lists, slideshow settings; a damaged settings file
+    // whose repair the user declines ends the program here.
+    m_slideOptions->readfile();
+    if (m_ended)
+        return;
+    m_recent->readmenulists();
+    m_slideOptions->app();
 
     runCommandLine();
 }
@@ -201,7 +244,9 @@ void Form1::runCommandLine()
 {
     switch (classifyArgument(m_commandLine)) {
     case ArgumentKind::Empty:
+        return;
     case ArgumentKind::ListFile:
+        m_listFiles->openlistclick(absoluteArgument(m_commandLine, QDir::currentPath()));
         return;
     case ArgumentKind::Picture:
         openPictureArgument(absoluteArgument(m_commandLine, QDir::currentPath()));
@@ -246,10 +291,29 @@ void Form1::mopfile()
     m_engine->disp();
 }
 
+void Form1::mopfolder()
+{
+    if (!m_opendir) {
+        m_host = std::make_unique<MainWindowHost>(*this);
+        m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::homePath());
+    }
+    m_opendir->runModal();
+}
+
+void Form1::msrtnmeclick()
+{
+    orv::msrtnmeclick(m_list);
+}
+
+void Form1::msrtrandclick()
+{
+    orv::msrtrandclick(m_list, m_cliplist, *m_services.random);
+}
+
 void Form1::clearList()
 {
     m_list.clear();
-    m_openedfile.clear();
+    m_listFiles->openedfileclr();
     m_label1->setText(QStringLiteral("0/0"));
     m_state.curpic = 1;
     m_engine->disp();

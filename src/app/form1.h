@@ -6,6 +6,8 @@
 
 #include <QHash>
 #include <functional>
+#include <memory>
+#include <vector>
 #include <QMainWindow>
 
 class QAction;
@@ -21,6 +23,14 @@ class DisplayModes;
 class ImageBoxView;
 class ImageControl;
 class MainToolbar;
+class ListFileCommands;
+class MainWindowHost;
+class RecentListsMenu;
+class RecentSlotStore;
+class SettingsFile;
+class SlideOptions;
+class SlideshowSettings;
+class OpenFolderDialog;
 class Navigation;
 class ToolButton;
 
@@ -47,8 +57,13 @@ public:
     void mopfile();
     // List > Clear and File > New list.
     void clearList();
+    // File > Open > Pic. Folder: the open-folder dialog, set up on first use.
+    void mopfolder();
+    // List > Sort > By name, List > Randomize.
+    void msrtnmeclick();
+    void msrtrandclick();
     // Forgets the list file the list came from.
-    void openedfileclr() { m_openedfile.clear(); }
+    void openedfileclr();
 
     DisplayState &state() { return m_state; }
     PictureList &pictureList() { return m_list; }
@@ -57,14 +72,20 @@ public:
     DisplayModes &modes() { return *m_modes; }
     BoxTools &boxTools() { return *m_boxTools; }
     ImageBoxView *view() const { return m_view; }
+    QLabel *label1() const { return m_label1; }
+    OpenFolderDialog *opendir() const { return m_opendir; }
+    std::vector<PictureEntry> &cliplist() { return m_cliplist; }
     MainToolbar *toolbar() const { return m_toolbar; }
     QMenu *popmenu() const { return m_popmenu; }
     QAction *action(const QString &name) const { return m_actions.value(name); }
     const QString &apppath() const { return m_apppath; }
     const QString &inifile() const { return m_inifile; }
     const QString &helpfile() const { return m_helpfile; }
-    const QString &openedfile() const { return m_openedfile; }
-    void setOpenedfile(const QString &path) { m_openedfile = path; }
+    QString openedfile() const;
+    ListFileCommands &listFiles() { return *m_listFiles; }
+    RecentListsMenu &recentLists() { return *m_recent; }
+    SlideOptions &slideOptions() { return *m_slideOptions; }
+    SlideshowSettings &slideshowSettings() { return *m_slideSettings; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
 
@@ -86,6 +107,7 @@ protected:
 private:
     void buildControls();
     void buildCommandUnits();
+    void buildFileUnits();
     void buildMenus();
     void buildPopup();
     void connectToolbar();
@@ -105,7 +127,6 @@ private:
     QString m_inifile;
     QString m_helpfile;
     QString m_commandLine;
-    QString m_openedfile;
     bool m_loaded = false;
     bool m_quitok = false;
     bool m_ended = false;
@@ -123,6 +144,18 @@ private:
     ImageControl *m_sign = nullptr;
     QMenu *m_popmenu = nullptr;
     QHash<QString, QAction *> m_actions;
+    // The hidden work list of the shuffle (and later the list manager's clipboard).
+    std::vector<PictureEntry> m_cliplist;
+    std::unique_ptr<MainWindowHost> m_host;
+    OpenFolderDialog *m_opendir = nullptr;
+
+    // The settings file, the slideshow settings and the list-file commands.
+    std::unique_ptr<SettingsFile> m_ini;
+    std::unique_ptr<SlideshowSettings> m_slideSettings;
+    SlideOptions *m_slideOptions = nullptr;
+    std::unique_ptr<RecentSlotStore> m_recentStore;
+    ListFileCommands *m_listFiles = nullptr;
+    RecentListsMenu *m_recent = nullptr;
 
     DisplayEngine *m_engine = nullptr;
     Navigation *m_navigation = nullptr;

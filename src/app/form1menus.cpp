@@ -3,6 +3,10 @@
 
 #include "displaymodes.h"
 #include "helpviewer.h"
+#include "listfilecommands.h"
+#include "recentlistsmenu.h"
+#include "recentslotstore.h"
+#include "slideoptions.h"
 #include "maintoolbar.h"
 #include "navigation.h"
 #include "toolbutton.h"
@@ -43,15 +47,29 @@ void Form1::buildMenus()
     QMenu *open = file->addMenu(QStringLiteral("&Open"));
     open->setObjectName(QStringLiteral("mopen"));
     connect(addAction(open, "mopfile", QStringLiteral("Pic. &File(s)")), &QAction::triggered, this, &Form1::mopfile);
+    connect(addAction(open, "moplist", QStringLiteral("&List")), &QAction::triggered, m_listFiles,
+            &ListFileCommands::moplist);
+    connect(addAction(open, "mopfolder", QStringLiteral("Pic. Folde&r")), &QAction::triggered, this, &Form1::mopfolder);
     QAction *mclrlist = addAction(file, "mclrlist", QStringLiteral("&New list"));
     mclrlist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(mclrlist, &QAction::triggered, this, &Form1::clearList);
+    QAction *msavelst = addAction(file, "msavelst", QStringLiteral("&Save list"));
+    msavelst->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(msavelst, &QAction::triggered, m_listFiles, &ListFileCommands::msavelstclick);
+    QAction *msaveas = addAction(file, "msaveas", QStringLiteral("Save list &As"));
+    msaveas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(msaveas, &QAction::triggered, m_listFiles, &ListFileCommands::msaveasclick);
     file->addSeparator();
     // File commands of a later stage: shown, not yet available.
     addAction(file, "mdel", QStringLiteral("&Delete file"))->setEnabled(false);
     addAction(file, "mrename", QStringLiteral("&Rename file"))->setEnabled(false);
     addAction(file, "mprop", QStringLiteral("&Properties"))->setEnabled(false);
     file->addSeparator();
+    // The recent lists stand between two separators, slot 4 at the top.
+    QAction *beforeExit = file->addSeparator();
+    m_recent = new RecentListsMenu(file, beforeExit, m_recentStore.get(), this);
+    connect(m_recent, &RecentListsMenu::openRequested, m_listFiles, &ListFileCommands::openlistclick);
+    connect(m_listFiles, &ListFileCommands::recentListUsed, m_recent, &RecentListsMenu::addtomenu);
     QAction *mexitAction = addAction(file, "mexit", QStringLiteral("&Exit"));
     mexitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(mexitAction, &QAction::triggered, this, &Form1::mexit);
@@ -82,6 +100,9 @@ void Form1::buildMenus()
     QAction *mfull = addAction(viewMenu, "mfull", QStringLiteral("&Full screen"));
     QAction *mbar = addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
     mbar->setChecked(true);
+    viewMenu->addSeparator();
+    connect(addAction(viewMenu, "mslideoption", QStringLiteral("Slide show &options")), &QAction::triggered,
+            m_slideOptions, &SlideOptions::open);
 
     DisplayModes::Controls modeControls;
     modeControls.fit = m_toolbar->button(QStringLiteral("fit"));
@@ -104,6 +125,13 @@ void Form1::buildMenus()
     QMenu *list = menuBar()->addMenu(QStringLiteral("&List"));
     list->setObjectName(QStringLiteral("mlistmenu"));
     connect(addAction(list, "mclear", QStringLiteral("&Clear")), &QAction::triggered, this, &Form1::clearList);
+    QMenu *sort = list->addMenu(QStringLiteral("&Sort"));
+    sort->setObjectName(QStringLiteral("msort"));
+    connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this, &Form1::msrtnmeclick);
+    connect(addAction(list, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
+            &Form1::msrtrandclick);
+    // The list manager comes with a later stage.
+    addAction(list, "mcustom", QStringLiteral("&Customize"))->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));

@@ -1,4 +1,6 @@
+#include "drives.h"
 #include "filesystem.h"
+#include "randomsource.h"
 #include "form1.h"
 #include "helpviewer.h"
 #include "modalrunner.h"
@@ -33,6 +35,8 @@ int main(int argc, char *argv[])
     orv::QtPictureLoader pictureLoader(systemInfo.logicalDpi());
     orv::QtModalRunner modalRunner;
     orv::QtHelpViewer help(&messageBoxes);
+    orv::QtDrives drives;
+    orv::ClockRandomSource random;
 
     orv::PlatformServices services;
     services.messageBoxes = &messageBoxes;
@@ -43,6 +47,8 @@ int main(int argc, char *argv[])
     services.pictureLoader = &pictureLoader;
     services.modalRunner = &modalRunner;
     services.help = &help;
+    services.drives = &drives;
+    services.random = &random;
 
     orv::Form1 form(services, apppath, commandLine);
     // Ending the program closes every window at once, without their own

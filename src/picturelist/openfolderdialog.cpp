@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,6 +36,16 @@ QString cleanFolder(const QString &path)
     return QDir::cleanPath(QDir(path).absolutePath());
 }
 
+// The folder itself when it can be read, otherwise the nearest folder above it
+// that can (a removed medium, a deleted folder).
+QString nearestReadableFolder(const QString &path)
+{
+    QString folder = cleanFolder(path);
+    while (!FolderScan::isReadableFolder(folder) && !QDir(folder).isRoot())
+        folder = cleanFolder(folder + QStringLiteral("/.."));
+    return folder;
+}
+
 } // namespace
 
 OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &services, OpenFolderHost &host,
@@ -50,10 +59,7 @@ OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &se
     buildControls();
 
     // First use: File1 shows the files of Dir1's folder.
-    QString start = cleanFolder(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
-    while (!FolderScan::isReadableFolder(start) && !QDir(start).isRoot())
-        start = cleanFolder(start + QStringLiteral("/.."));
-    m_folder = start;
+    m_folder = nearestReadableFolder(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
     refreshDrives();
     rebuildFolderTree();
     pointFileListAtFolder();
@@ -130,12 +136,9 @@ void OpenFolderDialog::buildControls()
 
 int OpenFolderDialog::runModal()
 {
-    // A folder that went away since the last visit (a removed medium, a
-    // deleted folder) gives way to the nearest folder above it that is left.
-    QString folder = m_folder;
-    while (!FolderScan::isReadableFolder(folder) && !QDir(folder).isRoot())
-        folder = cleanFolder(folder + QStringLiteral("/.."));
-    m_folder = folder;
+    // A folder that went away since the last visit gives way to the nearest
+    // one above it.
+    m_folder = nearestReadableFolder(m_folder);
     refreshDrives();
     rebuildFolderTree();
     pointFileListAtFolder();

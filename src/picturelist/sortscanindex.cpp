@@ -84,7 +84,7 @@ int SortScanIndex::firstNotBelow(int node, int nodeFrom, int nodeTo, int from, i
 
 int SortScanIndex::lastNotAbove(int node, int nodeFrom, int nodeTo, int from, int to, int value) const
 {
-    if (nodeTo < from || nodeFrom > to || m_min[size_t(node)] >= value)
+    if (nodeTo < from || nodeFrom > to || m_min[size_t(node)] > value)
         return -1;
     if (nodeFrom == nodeTo)
         return nodeFrom;

@@ -37,6 +37,9 @@ bool isUserVolume(const QStorageInfo &volume)
     }
     if (isUnder(root, QStringLiteral("/run")) && !isUnder(root, QStringLiteral("/run/media")))
         return false;
+    // Containers bind single files (/etc/hosts) from the host's disk.
+    if (!QFileInfo(root).isDir())
+        return false;
     const QByteArray type = volume.fileSystemType();
     if (type == "squashfs")
         return false;

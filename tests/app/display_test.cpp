@@ -1,4 +1,6 @@
 #include "form1fixture.h"
+#include "listfilecommands.h"
+#include "listfilewriter.h"
 
 #include <QFile>
 
@@ -247,7 +249,10 @@ TEST_F(Form1Test, NewListAndClearEmptyEverything)
     start();
     appendPicture(QStringLiteral("a.jpg"));
     form->engine().disp();
-    form->setOpenedfile(QStringLiteral("/lists/x.pvl"));
+    const QString listPath = dir.filePath(QStringLiteral("x.pvl"));
+    ASSERT_TRUE(ListFileWriter::write(listPath, {{QStringLiteral("a.jpg"), dir.path()}}).ok);
+    form->listFiles().openlistclick(listPath);
+    ASSERT_EQ(form->openedfile(), listPath);
     for (const char *item : {"mclrlist", "mclear"}) {
         auto *action = form->findChild<QAction *>(QLatin1String(item));
         ASSERT_NE(action, nullptr) << item;

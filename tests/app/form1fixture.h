@@ -6,10 +6,14 @@
 #include "imageboxview.h"
 #include "imagecontrol.h"
 #include "picturepath.h"
+#include "settingsfile.h"
+#include "settingsrecords.h"
+#include "testutils.h"
 
 #include <QLabel>
 #include <QListView>
 #include <QScrollBar>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,8 +27,20 @@ class Form1Test : public ::testing::Test
 protected:
     void SetUp() override { platform.systemInfo.workArea = QSizeF(9200, 7560); }
 
+    // A settings file as the recovery leaves it, unless the test wrote its own.
+    void writeDefaultSettings()
+    {
+        const QString ini = SettingsFile::location(dir.path());
+        if (QFileInfo::exists(ini))
+            return;
+        QByteArray bytes;
+        SettingsRecords::writeRecoveryDefaults(bytes);
+        writeFile(ini, bytes);
+    }
+
     Form1 &start(const QString &commandLine = QString())
     {
+        writeDefaultSettings();
         form = std::make_unique<Form1>(platform.services(), dir.path(), commandLine);
         form->load();
         return *form;

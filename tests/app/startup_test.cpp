@@ -93,6 +93,7 @@ TEST_F(Form1Test, PictureInTheRootFolderGetsTheEmptyFolder)
 
 TEST_F(Form1Test, BadArgumentIsRefusedAndEndsTheProgram)
 {
+    writeDefaultSettings();
     for (const char *arg : {"/Pics/A.JPG", "\"/pics/a.jpg\"", "notes.txt"}) {
         platform.messageBoxes.shown.clear();
         form = std::make_unique<Form1>(platform.services(), dir.path(), QString::fromUtf8(arg));

@@ -18,6 +18,14 @@ namespace {
 using test::FakeMessageBoxes;
 using test::FakeOpenFolderHost;
 
+// Loose time limits: they catch quadratic work, not tune speed. Unoptimised
+// and sanitizer builds get more room.
+#ifdef NDEBUG
+constexpr qint64 TimeLimitMs = 2000;
+#else
+constexpr qint64 TimeLimitMs = 10000;
+#endif
+
 const QString ClickFirst = QStringLiteral("Click the empty 'Image Box' to display the first picture.");
 const QString LastPicture = QStringLiteral("That was the last picture in this list.");
 const QString ClickNext = QStringLiteral("Click anywhere to show next picture");
@@ -223,7 +231,7 @@ TEST(FolderScan, TenThousandPicturesListAndAddQuickly)
     const FolderScan::Listing files = scan.files(dir.path());
     PictureList list;
     OpenFolderCommands::add2lst(list, listFolderOf(dir.path()), files.names);
-    EXPECT_LT(timer.elapsed(), 2000); // loose; well under a second on an idle machine
+    EXPECT_LT(timer.elapsed(), TimeLimitMs); // loose; well under a second on an idle machine
 
     ASSERT_EQ(list.count(), n);
     EXPECT_EQ(list.name(0), QStringLiteral("IMG_00001.JPG"));

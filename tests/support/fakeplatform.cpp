@@ -120,6 +120,8 @@ PlatformServices FakePlatform::services()
     s.pictureLoader = &pictureLoader;
     s.modalRunner = &modalRunner;
     s.help = &help;
+    s.drives = &drives;
+    s.random = &random;
     return s;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fakedrives.h"
+#include "fakerandomsource.h"
 #include "filedialogs.h"
 #include "filesystem.h"
 #include "helpviewer.h"
@@ -128,6 +130,8 @@ struct FakePlatform {
     FakePictureLoader pictureLoader;
     FakeModalRunner modalRunner;
     FakeHelpViewer help;
+    FakeDrives drives;
+    FakeRandomSource random;
 
     PlatformServices services();
 };

@@ -11,7 +11,7 @@ namespace orv::test {
 QString corpusDir()
 {
     const QByteArray env = qgetenv("ORVANTA_CORPUS");
-    return env.isEmpty() ? QStringLiteral("../shared/corpus") : QString::fromLocal8Bit(env);
+    return env.isEmpty() ? QStringLiteral(ORVANTA_CORPUS_DIR) : QString::fromLocal8Bit(env);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)

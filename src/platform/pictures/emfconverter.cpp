@@ -16,6 +16,9 @@ namespace {
 
 constexpr quint32 EmrHeader = 1;
 constexpr quint32 EmrEof = 14;
+constexpr quint32 EmrSelectObject = 37;
+constexpr quint32 WhiteBrush = 0x80000000; // stock objects
+constexpr quint32 BlackPen = 0x80000007;
 constexpr quint32 EmfSignature = 0x464D4520; // " EMF"
 constexpr qsizetype BaseHeaderSize = 88;
 constexpr qsizetype MicrometersOffset = 100;
@@ -126,6 +129,17 @@ QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
         }
     }
     d.truncate(at);
+    // Select the device context's initial brush and pen explicitly: libemf2svg starts
+    // with a black brush where Windows starts with a white one.
+    QByteArray defaults(24, '\0');
+    le::put32(defaults, 0, EmrSelectObject);
+    le::put32(defaults, 4, 12);
+    le::put32(defaults, 8, WhiteBrush);
+    le::put32(defaults, 12, EmrSelectObject);
+    le::put32(defaults, 16, 12);
+    le::put32(defaults, 20, BlackPen);
+    d.insert(h.size, defaults);
+    records += 2;
     if (!ended) {
         QByteArray eof(20, '\0');
         le::put32(eof, 0, EmrEof);

@@ -29,7 +29,8 @@ QImage renderMetafileSvg(const MetafileSvg &metafile, QSize pixelSize)
         return {};
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Aliased like GDI: one-pixel lines stay crisp instead of spreading over two rows.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
     painter.end();

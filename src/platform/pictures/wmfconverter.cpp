@@ -492,7 +492,13 @@ struct SvgWriter {
     double sx = 1, sy = 1;
     bool begun = false;
 
-    QPointF map(const wmfD_Coord &c) const { return QPointF((c.x - frame.left()) * sx, (c.y - frame.top()) * sy); }
+    // Added to the coordinates of lines of odd pixel width (see PixelCentred).
+    double shift = 0;
+
+    QPointF map(const wmfD_Coord &c) const
+    {
+        return QPointF((c.x - frame.left()) * sx + shift, (c.y - frame.top()) * sy + shift);
+    }
 
     void write(const char *s)
     {
@@ -556,6 +562,29 @@ std::optional<wmfRGB> averageColor(wmfAPI *api, wmfBMP *bmp)
                   (unsigned char)std::lround(b / n)};
 }
 
+double penPixels(const SvgWriter *w, wmfPen *pen)
+{
+    // A pen never draws thinner than one pixel (width 0 is the one-pixel cosmetic pen).
+    return std::max(1.0, (std::abs(WMF_PEN_WIDTH(pen) * w->sx) + std::abs(WMF_PEN_HEIGHT(pen) * w->sy)) / 2);
+}
+
+// GDI draws a one-pixel line on the pixels whose corner the coordinates name; centred on
+// that corner (as SVG would) the line spreads half over two pixel rows. Lines of odd
+// width are moved to the pixels' centres while they are written.
+class PixelCentred
+{
+public:
+    PixelCentred(SvgWriter *w, wmfDC *dc) : m_w(w)
+    {
+        if (std::lround(penPixels(w, WMF_DC_PEN(dc))) % 2 == 1)
+            m_w->shift = 0.5;
+    }
+    ~PixelCentred() { m_w->shift = 0; }
+
+private:
+    SvgWriter *m_w;
+};
+
 void writeFill(wmfAPI *api, SvgWriter *w, wmfDC *dc)
 {
     wmfBrush *brush = WMF_DC_BRUSH(dc);
@@ -593,9 +622,7 @@ void writeStroke(SvgWriter *w, wmfDC *dc)
         w->write("stroke:none;");
         return;
     }
-    // A pen never draws thinner than one pixel (width 0 is the one-pixel cosmetic pen).
-    const double width =
-        std::max(1.0, (std::abs(WMF_PEN_WIDTH(pen) * w->sx) + std::abs(WMF_PEN_HEIGHT(pen) * w->sy)) / 2);
+    const double width = penPixels(w, pen);
     w->printf("stroke:%s;stroke-width:%.3f;", hexColor(*WMF_PEN_COLOR(pen)).constData(), width);
     switch (WMF_PEN_ENDCAP(pen)) {
     case PS_ENDCAP_SQUARE:
@@ -701,6 +728,9 @@ void drawArc(wmfAPI *api, wmfDrawArc_t *a, ArcKind kind)
     SvgWriter *w = writerOf(api);
     if (skipped(a->dc) || (kind == ArcKind::Open && !TO_DRAW(a)) || (!TO_FILL(a) && !TO_DRAW(a)))
         return;
+    std::optional<PixelCentred> centred;
+    if (kind == ArcKind::Open)
+        centred.emplace(w, a->dc);
     const QPointF tl = w->map(a->TL), br = w->map(a->BR);
     const QPointF centre = (tl + br) / 2;
     const double rx = std::abs(br.x() - tl.x()) / 2, ry = std::abs(br.y() - tl.y()) / 2;
@@ -752,6 +782,7 @@ void drawLine(wmfAPI *api, wmfDrawLine_t *l)
     SvgWriter *w = writerOf(api);
     if (skipped(l->dc) || !TO_DRAW(l))
         return;
+    const PixelCentred centred(w, l->dc);
     const QPointF a = w->map(l->from), b = w->map(l->to);
     w->printf("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\"", a.x(), a.y(), b.x(), b.y());
     writeStyle(api, w, l->dc, false, true);
@@ -762,6 +793,7 @@ void drawPolyline(wmfAPI *api, wmfPolyLine_t *p)
     SvgWriter *w = writerOf(api);
     if (skipped(p->dc) || !TO_DRAW(p) || p->count < 2)
         return;
+    const PixelCentred centred(w, p->dc);
     w->write("<polyline points=\"");
     for (unsigned i = 0; i < p->count; ++i)
         w->point(w->map(p->pt[i]));
@@ -922,7 +954,7 @@ void drawText(wmfAPI *api, wmfDrawText_t *t)
 
     w->write("<text x=\"0\" y=\"0\" xml:space=\"preserve\"");
     if (font->lfFaceName && *font->lfFaceName)
-        w->write(" font-family=\"" + xmlEscaped(QString::fromLatin1(font->lfFaceName)) + "\"");
+        w->write(" font-family=\"" + xmlEscaped(fromWindows1252(font->lfFaceName)) + "\"");
     w->printf(" font-size=\"%.2f\" font-weight=\"%d\"", size, weight);
     if (font->lfItalic)
         w->write(" font-style=\"italic\"");
