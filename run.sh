@@ -8,11 +8,11 @@ cd "$here"
 
 bash scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target orvanta -- -j"$(nproc)"
+cmake --build --preset default --target orvanta orvanta_sample -- -j"$(nproc)"
 
 bin="$here/build/default/bin"
 if [ $# -eq 0 ]; then
-  exec "$bin/orvanta" "$bin/sample/orvanta-sample.jpg"
+  exec "$bin/orvanta" "$bin/sample/orvanta-sample.pvl"
 fi
 # A relative path is taken from where the user started us.
 exec "$bin/orvanta" "$@"
