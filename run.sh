@@ -8,7 +8,7 @@ cd "$here"
 
 bash scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target orvanta orvanta_sample -- -j"$(nproc)"
+cmake --build --preset default --target orvanta orvanta_sample orvanta_settings -- -j"$(nproc)"
 
 bin="$here/build/default/bin"
 if [ $# -eq 0 ]; then

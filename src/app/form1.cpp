@@ -33,6 +33,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QSvgRenderer>
 
 namespace orv {
@@ -53,6 +54,21 @@ QListView *makeListView(QWidget *parent, const char *name, PictureList *model, i
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return view;
 }
+
+// Rows of the one-row list as high as the list shows, so exactly one name
+// is visible.
+class OneRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        if (const auto *view = qobject_cast<const QAbstractItemView *>(parent()))
+            s.setHeight(std::max(1, view->viewport()->height()));
+        return s;
+    }
+};
 
 // The zoom pointer: the zoom-in button's picture at 32 x 32, hot spot (9, 8).
 QCursor zoomPointer()
@@ -100,6 +116,7 @@ void Form1::buildControls()
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list1->setItemDelegate(new OneRowDelegate(m_list1));
 
     m_listdn = new ToolButton(QStringLiteral("listdn"), QIcon(QStringLiteral(":/toolbar/listdn.svg")),
                               QStringLiteral("Open list"), m_toolbar);
