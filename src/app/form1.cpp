@@ -13,6 +13,9 @@
 #include "settingsfile.h"
 #include "slideoptions.h"
 #include "slideshowsettings.h"
+#include "slideform.h"
+#include "slideshowstart.h"
+#include "welcomescreen.h"
 #include "imagecontrol.h"
 #include "maintoolbar.h"
 #include "mainwindowhost.h"
@@ -98,7 +101,12 @@ Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QW
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The slideshow windows use the host; they go first.
+    delete m_slideshow;
+    m_slideshow = nullptr;
+}
 
 void Form1::buildControls()
 {
@@ -181,6 +189,9 @@ void Form1::buildFileUnits()
     m_slideOptions = new SlideOptions(*m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
     m_recentStore = std::make_unique<RecentSlotStore>(*m_ini, m_services.messageBoxes,
                                                       [this] { m_slideOptions->readfile(); }, this);
+
+    m_host = std::make_unique<MainWindowHost>(*this);
+    m_slideshow = new SlideshowStart(*m_host, *m_slideSettings, *m_slideOptions, m_services, this, this);
 
     m_listFiles = new ListFileCommands(m_list, m_services, this, this);
     connect(m_listFiles, &ListFileCommands::curpicChanged, this, [this](int c) { m_state.curpic = c; });
@@ -311,7 +322,6 @@ void Form1::mopfile()
 void Form1::mopfolder()
 {
     if (!m_opendir) {
-        m_host = std::make_unique<MainWindowHost>(*this);
         m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::homePath());
     }
     m_opendir->runModal();

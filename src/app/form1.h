@@ -29,6 +29,7 @@ class RecentListsMenu;
 class RecentSlotStore;
 class SettingsFile;
 class SlideOptions;
+class SlideshowStart;
 class SlideshowSettings;
 class OpenFolderDialog;
 class Navigation;
@@ -86,6 +87,7 @@ public:
     RecentListsMenu &recentLists() { return *m_recent; }
     SlideOptions &slideOptions() { return *m_slideOptions; }
     SlideshowSettings &slideshowSettings() { return *m_slideSettings; }
+    SlideshowStart &slideshow() { return *m_slideshow; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
 
@@ -156,6 +158,7 @@ private:
     std::unique_ptr<RecentSlotStore> m_recentStore;
     ListFileCommands *m_listFiles = nullptr;
     RecentListsMenu *m_recent = nullptr;
+    SlideshowStart *m_slideshow = nullptr;
 
     DisplayEngine *m_engine = nullptr;
     Navigation *m_navigation = nullptr;

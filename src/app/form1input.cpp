@@ -9,6 +9,9 @@
 #include "imagecontrol.h"
 #include "maintoolbar.h"
 #include "navigation.h"
+#include "slideform.h"
+#include "slideshowstart.h"
+#include "welcomescreen.h"
 #include "toolbutton.h"
 
 #include <QKeyEvent>
@@ -40,6 +43,8 @@ void Form1::connectToolbar()
     connect(button("full1"), &ToolButton::clicked, m_modes, &DisplayModes::fullScreen);
     connect(button("this"), &ToolButton::clicked, this, [this] { m_services.help->enterContextHelpMode(); });
     connect(m_listdn, &ToolButton::clicked, m_navigation, &Navigation::toggleDropDown);
+    givePressedLook(button("slide"));
+    connect(button("slide"), &ToolButton::clicked, m_slideshow, &SlideshowStart::start);
 
     const struct {
         const char *name;
@@ -58,7 +63,7 @@ void Form1::connectToolbar()
     connect(zomout, &ToolButton::released, m_boxTools, [this, zomout] { m_boxTools->zoomOut(zomout->lastModifiers()); });
 
     // Commands of later stages.
-    for (const char *name : {"del", "slide", "list"})
+    for (const char *name : {"del", "list"})
         button(name)->setEnabled(false);
 }
 

@@ -7,6 +7,9 @@
 #include "recentlistsmenu.h"
 #include "recentslotstore.h"
 #include "slideoptions.h"
+#include "slideform.h"
+#include "slideshowstart.h"
+#include "welcomescreen.h"
 #include "maintoolbar.h"
 #include "navigation.h"
 #include "toolbutton.h"
@@ -101,6 +104,8 @@ void Form1::buildMenus()
     QAction *mbar = addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
     mbar->setChecked(true);
     viewMenu->addSeparator();
+    connect(addAction(viewMenu, "mslide", QStringLiteral("&Run slide show")), &QAction::triggered, m_slideshow,
+            &SlideshowStart::start);
     connect(addAction(viewMenu, "mslideoption", QStringLiteral("Slide show &options")), &QAction::triggered,
             m_slideOptions, &SlideOptions::open);
 

@@ -56,3 +56,44 @@ void MainWindowHost::selectFirstEntry()
 }
 
 } // namespace orv
+
+namespace orv {
+
+PictureList &MainWindowHost::pictureList()
+{
+    return m_form.pictureList();
+}
+
+void MainWindowHost::selectOnly(int index)
+{
+    m_form.engine().selectOnly(index);
+}
+
+void MainWindowHost::showMainWindow()
+{
+    m_form.show();
+    m_form.raise();
+    m_form.activateWindow();
+}
+
+void MainWindowHost::mainDisp()
+{
+    m_form.engine().disp();
+}
+
+void MainWindowHost::mainDisapp()
+{
+    m_form.engine().disapp();
+}
+
+void MainWindowHost::setPichidden(bool hidden)
+{
+    m_form.state().pichidden = hidden;
+}
+
+QSize MainWindowHost::boxSize() const
+{
+    return QSize(m_form.state().boxwidth, m_form.state().boxheight);
+}
+
+} // namespace orv

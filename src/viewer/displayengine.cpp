@@ -55,6 +55,10 @@ void DisplayEngine::disp()
         return;
     }
 
+    // No command leaves the position before the first picture; should one
+    // do so, the first picture is shown rather than an entry before the list.
+    if (m_state.curpic < 1)
+        m_state.curpic = 1;
     if (m_state.curpic <= m_list.count()) {
         switch (loadCurrent()) {
         case LoadOutcome::Loaded:
