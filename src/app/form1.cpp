@@ -24,6 +24,7 @@
 #include "sortbyname.h"
 #include "messageboxes.h"
 #include "navigation.h"
+#include "picturelistcolumn.h"
 #include "picturepath.h"
 #include "signpicture.h"
 #include "systeminfo.h"
@@ -51,8 +52,7 @@ QListView *makeListView(QWidget *parent, const char *name, PictureList *model, i
 {
     auto *view = new QListView(parent);
     view->setObjectName(QLatin1String(name));
-    view->setModel(model);
-    view->setModelColumn(column);
+    view->setModel(new PictureListColumn(model, column, view));
     view->setUniformItemSizes(true); // long lists stay fast
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return view;

@@ -1,7 +1,9 @@
 #include "drives.h"
 #include "filesystem.h"
 #include "randomsource.h"
+#include "commandline.h"
 #include "form1.h"
+#include "picturecache.h"
 #include "helpviewer.h"
 #include "modalrunner.h"
 #include "qtfiledialogs.h"
@@ -12,6 +14,7 @@
 #include "systeminfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -44,11 +47,17 @@ int main(int argc, char *argv[])
     services.beep = &beep;
     services.systemInfo = &systemInfo;
     services.fileSystem = &fileSystem;
-    services.pictureLoader = &pictureLoader;
+    // Pictures are decoded ahead on a worker thread and kept for a while.
+    orv::PictureCache pictureCache(pictureLoader);
+    services.pictureLoader = &pictureCache;
     services.modalRunner = &modalRunner;
     services.help = &help;
     services.drives = &drives;
     services.random = &random;
+
+    // A picture named on the command line decodes while the splash shows.
+    if (orv::classifyArgument(commandLine) == orv::ArgumentKind::Picture)
+        pictureCache.prefetch(orv::absoluteArgument(commandLine, QDir::currentPath()), QSize());
 
     orv::Form1 form(services, apppath, commandLine);
     // Ending the program closes every window at once, without their own

@@ -3,6 +3,7 @@
 #include "imagecontrol.h"
 #include "messageboxes.h"
 #include "picturelist.h"
+#include "pictureprefetcher.h"
 #include "pictureloader.h"
 #include "slideshowhost.h"
 #include "slideshowsettings.h"
@@ -15,7 +16,9 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
+
 #include <algorithm>
+#include <cmath>
 
 namespace orv {
 
@@ -227,13 +230,29 @@ void SlideForm::disp()
         setCounter(m_host.curpic(), list.count());
         m_host.selectOnly(m_host.curpic() - 1);
         m_host.setCurpic(m_host.curpic() + 1);
+        // Decode the next picture while this one is on screen.
+        if (auto *prefetcher = PicturePrefetcher::of(m_services.pictureLoader);
+            prefetcher && m_host.curpic() <= list.count())
+            prefetcher->prefetch(list.fullPath(m_host.curpic() - 1), decodeMinimum());
     }
     layOut();
 }
 
+QSize SlideForm::decodeMinimum() const
+{
+    // True size needs the whole picture; the other styles never draw it
+    // larger than the work area.
+    if (m_settings.fitstyle() == 2)
+        return QSize();
+    const TwipScale scale(m_services.systemInfo->logicalDpi());
+    const double dpr = devicePixelRatioF();
+    return QSize(int(std::ceil(scale.toPixelsF(m_work.width()) * dpr)) + 1,
+                 int(std::ceil(scale.toPixelsF(m_work.height()) * dpr)) + 1);
+}
+
 LoadedPicture SlideForm::loadPicture(const QString &path) const
 {
-    return m_services.pictureLoader->load(path);
+    return m_services.pictureLoader->load(path, decodeMinimum());
 }
 
 SlideForm::LoadOutcome SlideForm::loadCurrent()

@@ -68,6 +68,8 @@ private:
     void buildControls();
     // The one place a picture file is read.
     LoadedPicture loadPicture(const QString &path) const;
+    // The smallest decoded size that shows a picture sharply in this window.
+    QSize decodeMinimum() const;
     LoadOutcome loadCurrent();
     void layOut();
     void setCounter(int position, int count);

@@ -7,6 +7,7 @@
 #include "messageboxes.h"
 #include "picturelist.h"
 #include "pictureloader.h"
+#include "pictureprefetcher.h"
 #include "rounding.h"
 #include "systembeep.h"
 
@@ -14,6 +15,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScrollBar>
+
+#include <cmath>
 
 namespace orv {
 
@@ -25,7 +28,8 @@ constexpr int kSignHeight = 2535;
 
 DisplayEngine::DisplayEngine(DisplayState &state, PictureList &list, Controls controls,
                              PlatformServices services, QObject *parent)
-    : QObject(parent), m_state(state), m_list(list), m_c(controls), m_services(services)
+    : QObject(parent), m_state(state), m_list(list), m_c(controls), m_services(services),
+      m_prefetcher(PicturePrefetcher::of(services.pictureLoader))
 {
     connect(m_c.view->vscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onVScroll);
     connect(m_c.view->hscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onHScroll);
@@ -91,13 +95,76 @@ void DisplayEngine::disp()
         stretchLayout();
     else
         trueSizeLayout();
+
+    if (m_state.curpic <= m_list.count())
+        prefetchNeighbours();
+}
+
+QSize DisplayEngine::decodeMinimum() const
+{
+    if (!m_state.fitmode && !m_state.stretchmode)
+        return QSize();
+    const TwipScale &scale = m_c.view->placer().scale();
+    const double ratio = m_c.view->devicePixelRatioF();
+    // One pixel more than the viewing area, for the box's rounding.
+    const auto pixels = [&](int twips) { return int(std::ceil(scale.toPixelsF(twips) * ratio)) + 1; };
+    return QSize(pixels(m_state.maxboxwidth), pixels(m_state.maxboxheight));
+}
+
+void DisplayEngine::prefetchNeighbours()
+{
+    if (!m_prefetcher)
+        return;
+    const QSize minimum = decodeMinimum();
+    const auto drawnSize = neighbourDrawnSize();
+    const int index = m_state.curpic - 1;
+    if (index + 1 < m_list.count())
+        m_prefetcher->prefetch(m_list.fullPath(index + 1), minimum, drawnSize);
+    if (index >= 1)
+        m_prefetcher->prefetch(m_list.fullPath(index - 1), minimum, drawnSize);
+}
+
+std::function<QSize(QSize)> DisplayEngine::neighbourDrawnSize() const
+{
+    const double ratio = m_c.view->devicePixelRatioF();
+    const auto devicePixels = [ratio](QSize logical) { return (QSizeF(logical) * ratio).toSize(); };
+    if (m_state.fitmode) {
+        // The fit layout of the next display starts from the box as it is now.
+        const DisplayState s = m_state;
+        const TwipScale scale = m_c.view->placer().scale();
+        return [s, scale, devicePixels](QSize natural) {
+            const BoxSize box = fitBox(natural.width(), natural.height(), {s.boxwidth, s.boxheight}, s.maxboxwidth,
+                                       s.maxboxheight);
+            const SizeboxGeometry g =
+                sizeboxGeometry(box.width, box.height, s.maxboxwidth, s.maxboxheight, s.toolbarHeight());
+            return devicePixels(scale.toPixels(g.image2).size());
+        };
+    }
+    if (m_state.stretchmode) {
+        // Stretching keeps the box.
+        const QSize box = devicePixels(m_c.view->image2()->size());
+        return [box](QSize) { return box; };
+    }
+    return {};
+}
+
+void DisplayEngine::useScaledCopy()
+{
+    if (!m_prefetcher)
+        return;
+    ImageControl *box = m_c.view->image2();
+    const QSize pixels = (QSizeF(box->size()) * box->devicePixelRatioF()).toSize();
+    const QImage scaled = m_prefetcher->scaledCopy(box->picture(), pixels);
+    if (!scaled.isNull())
+        box->setScaledCopy(scaled);
 }
 
 DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
 {
     ImageControl *image1 = m_c.view->image1();
     for (;;) {
-        const LoadedPicture picture = m_services.pictureLoader->load(m_list.fullPath(m_state.curpic - 1));
+        const LoadedPicture picture =
+            m_services.pictureLoader->load(m_list.fullPath(m_state.curpic - 1), decodeMinimum());
         if (picture.ok()) {
             image1->setPicture(picture.image);
             m_c.view->placer().setWidth(image1, picture.naturalTwips.width());
@@ -172,6 +239,7 @@ void DisplayEngine::fitLayout()
     ImageBoxView::setScrollEnabled(view->vscroll(), false);
     ImageBoxView::setScrollEnabled(view->hscroll(), false);
     view->image2()->setStretch(true);
+    useScaledCopy();
     view->image2()->show();
 }
 
@@ -179,6 +247,7 @@ void DisplayEngine::stretchLayout()
 {
     ImageBoxView *view = m_c.view;
     view->image2()->setPicture(view->image1()->picture());
+    useScaledCopy();
     view->image2()->show();
     view->image2()->setStretch(true);
     ImageBoxView::setScrollEnabled(view->hscroll(), false);

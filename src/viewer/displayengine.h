@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <functional>
 
 class QAbstractItemView;
 class QLabel;
@@ -14,6 +15,7 @@ namespace orv {
 
 class ImageBoxView;
 class PictureList;
+class PicturePrefetcher;
 
 // Shows the current picture of the list in the image box and lays out the
 // box, scroll bars, masks and labels: disp, disapp, sizebox and rescroll.
@@ -48,9 +50,23 @@ public:
 
     static QString emptyListText() { return QStringLiteral("The pictures' list is empty.(No pictures to display.)"); }
 
+    // The least size in device pixels a picture is decoded at for the current
+    // mode: the viewing area in fit and stretch modes (the box never grows
+    // past it), invalid (the full picture) in true size, which zoom builds on.
+    QSize decodeMinimum() const;
+
 private:
     enum class LoadOutcome { Loaded, Removed, Failed };
     LoadOutcome loadCurrent();
+    // Has the pictures before and after the current one decoded ahead, with
+    // their smooth copies for the box they will be shown in.
+    void prefetchNeighbours();
+    // For the pictures next to the current one: the box's size in device
+    // pixels for a picture of a given natural size (twips), as the current
+    // mode will lay it out from the box as it is now; none in true size.
+    std::function<QSize(QSize)> neighbourDrawnSize() const;
+    // Hands the box a smooth copy made ahead, when there is one of its size.
+    void useScaledCopy();
     void trueSizeLayout();
     void fitLayout();
     void stretchLayout();
@@ -63,6 +79,8 @@ private:
     Controls m_c;
     PlatformServices m_services;
     QImage m_sign;
+    // The loader's prefetcher, when it has one.
+    PicturePrefetcher *m_prefetcher = nullptr;
 };
 
 } // namespace orv

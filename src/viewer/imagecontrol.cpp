@@ -57,8 +57,18 @@ void ImageControl::paintEvent(QPaintEvent *event)
     const QSize target = size();
     if (target.isEmpty())
         return;
-    if (qint64(target.width()) * target.height() <= kMaxCachedPixels) {
-        painter.drawImage(exposed.topLeft(), scaledForSize(target), exposed);
+    // The scaled copy has the screen's own pixels, so it stays sharp where a
+    // logical pixel is several device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(target) * ratio).toSize();
+    if (qint64(device.width()) * device.height() <= kMaxCachedPixels) {
+        const QImage &scaled = scaledForSize(device);
+        if (device == target) {
+            painter.drawImage(exposed.topLeft(), scaled, exposed);
+        } else {
+            const QRectF source(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio);
+            painter.drawImage(QRectF(exposed), scaled, source);
+        }
         return;
     }
     // Draw only the exposed part, mapping it back onto the source picture.

@@ -22,6 +22,12 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
+    // The smooth copy a stretched picture is painted from, in device pixels.
+    // One made elsewhere (on a worker thread) can be handed in; a copy that
+    // does not fit the size painted at is simply made again.
+    const QImage &scaledCopy() const { return m_scaled; }
+    void setScaledCopy(const QImage &scaled) { m_scaled = scaled; }
+
 Q_SIGNALS:
     void pressed(QMouseEvent *event);
     void released(QMouseEvent *event);
@@ -37,7 +43,7 @@ private:
 
     QImage m_picture;
     bool m_stretch = false;
-    QImage m_scaled; // smooth copy for the current size, reused by repaints
+    QImage m_scaled; // smooth copy for the current size in device pixels, reused by repaints
     bool m_pressed = false;
 };
 

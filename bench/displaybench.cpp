@@ -1,0 +1,90 @@
+// Showing pictures in the main window: a cold display, the next picture with
+// its prefetch done, and repaints of a picture fitted into the box.
+#include "benchtable.h"
+#include "benchutil.h"
+#include "benchwindow.h"
+#include "benchwindows.h"
+
+#include "displaystate.h"
+#include "form1.h"
+#include "imageboxview.h"
+#include "imagecontrol.h"
+
+#include <QCoreApplication>
+
+namespace orv::bench {
+
+namespace {
+
+void coldDisplay(benchmark::State &state, bool fit)
+{
+    BenchWindow &w = displayWindow();
+    w.setPictures({dataFile(QStringLiteral("red.jpg"))});
+    w.setFitMode(fit);
+    for (auto _ : state) {
+        // Nothing decoded ahead: the picture loads when it is asked for.
+        w.cache().waitForPrefetches();
+        w.cache().clear();
+        const qint64 start = nowNs();
+        w.showEntry(0);
+        state.SetIterationTime(secondsSince(start));
+    }
+    const QImage &shown = w.form().view()->image1()->picture();
+    const double naturalPixels = w.form().state().naturalwidth / 15.0;
+    state.counters["scale"] = shown.width() > 0 ? naturalPixels / shown.width() : 0;
+    if (w.messageBoxes().count > 0)
+        state.SkipWithError("a message box was shown");
+}
+
+void nextPicture(benchmark::State &state, bool fit)
+{
+    BenchWindow &w = displayWindow();
+    w.setPictures({dataFile(QStringLiteral("red.jpg")), dataFile(QStringLiteral("blue.jpg"))});
+    w.setFitMode(fit);
+    w.cache().clear();
+    w.showEntry(0);
+    for (auto _ : state) {
+        w.cache().waitForPrefetches();
+        QCoreApplication::processEvents();
+        const qint64 start = nowNs();
+        w.pressKey(Qt::Key_Return);
+        w.paint();
+        state.SetIterationTime(secondsSince(start));
+        // Back to the first picture for the next round (not measured).
+        w.cache().waitForPrefetches();
+        w.pressKey(Qt::Key_Backspace);
+        w.paint();
+    }
+    if (w.form().state().curpic != 1)
+        state.SkipWithError("the keys did not step through the list");
+}
+
+void repaintFit(benchmark::State &state, bool rebuildScaledCopy)
+{
+    BenchWindow &w = displayWindow();
+    w.setPictures({dataFile(QStringLiteral("red.jpg"))});
+    w.setFitMode(true);
+    w.showEntry(0);
+    ImageControl *box = w.form().view()->image2();
+    for (auto _ : state) {
+        if (rebuildScaledCopy)
+            box->setPicture(QImage(box->picture())); // drops the scaled copy
+        const qint64 start = nowNs();
+        box->repaint();
+        state.SetIterationTime(secondsSince(start));
+    }
+}
+
+} // namespace
+
+void registerDisplayBenchmarks()
+{
+    addFigure("display/next_true_size", [](benchmark::State &s) { nextPicture(s, false); }, 15);
+    addFigure("display/next_fit", [](benchmark::State &s) { nextPicture(s, true); }, 15);
+    addFigure("display/cold_fit", [](benchmark::State &s) { coldDisplay(s, true); }, 9);
+    addFigure("display/cold_true_size", [](benchmark::State &s) { coldDisplay(s, false); }, 9);
+    addFigure("repaint/fit_cached", [](benchmark::State &s) { repaintFit(s, false); }, 15);
+    addFigure("repaint/fit_rescaled", [](benchmark::State &s) { repaintFit(s, true); }, 15);
+}
+
+} // namespace orv::bench

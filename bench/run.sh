@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Builds the benchmarks, makes the pictures they use, measures the end-to-end
+# figures under Xvfb (when the tools are there) and prints one table: each
+# figure, its median, and its ratio to its baseline where one is named.
+#
+#   bench/run.sh [benchmark options, e.g. --benchmark_filter=list/]
+#
+# Environment: BUILD_DIR (default build/default), ORVANTA_BENCH_DATA (where the
+# pictures go; default BUILD_DIR/bench-data), E2E_RUNS (default 9),
+# SKIP_E2E=1 to leave out the X server runs.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build/default}
+data=${ORVANTA_BENCH_DATA:-$build/bench-data}
+runs=${E2E_RUNS:-9}
+shared=$root/../shared
+
+log() { echo "run.sh: $*" >&2; }
+
+# --- build -------------------------------------------------------------------
+[ -f "$build/CMakeCache.txt" ] || (cd "$root" && cmake --preset default >&2)
+cmake --build "$build" --target orvanta orvanta_bench orvanta-metafile orvanta_settings -j2 >&2
+bin=$build/bin
+
+# --- pictures: photo-like 6000 x 4000 JPEGs at quality 90, tinted -------------
+mkdir -p "$data"
+for spec in red:1 blue:2 green:3; do
+  colour=${spec%%:*}
+  seed=${spec##*:}
+  if [ ! -s "$data/$colour.jpg" ]; then
+    log "making $colour.jpg"
+    convert -seed "$seed" -size 1500x1000 plasma:fractal -resize '6000x4000!' -attenuate 0.4 +noise Gaussian \
+      -fill "$colour" -colorize 65% -quality 90 "$data/$colour.jpg"
+  fi
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+external=$(mktemp)
+pids=()
+cleanup() {
+  local p
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -f "$external"
+}
+trap cleanup EXIT
+
+# --- end to end, as the X server sees it ---------------------------------------
+# The next picture with its prefetch done, from the key sent to the screen
+# centre turning blue, for Orvanta (Return) and qimgv (Right) on the same two
+# pictures in a folder of their own.
+e2e() {
+  local e2edir=$data/e2e display=:87 pw=$data/paintwait
+  mkdir -p "$e2edir"
+  cp -f "$data/red.jpg" "$e2edir/a_red.jpg"
+  cp -f "$data/blue.jpg" "$e2edir/b_blue.jpg"
+  gcc -O2 -o "$pw" "$shared/tools/paintwait.c" -lX11 -lXtst
+  "$bin/orvanta_bench" --write-list "$e2edir/pair.pvl" "$e2edir/a_red.jpg" "$e2edir/b_blue.jpg"
+
+  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$!
+  pids+=("$xvfb")
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+  xdotool mousemove 960 540
+
+  # Steps forwards and back `runs` times; prints the forward times.
+  step_pairs() {
+    local next=$1 back=$2 i
+    for i in $(seq "$runs"); do
+      "$pw" -t 5000 -k "$next" b
+      sleep 0.8
+      "$pw" -t 5000 -k "$back" r >/dev/null
+      sleep 0.8
+    done
+  }
+
+  # Orvanta: cold open of one picture (the splash's 2.5 s included).
+  local cold=() i
+  for i in 1 2 3; do
+    cold+=("$(QT_QPA_PLATFORM=xcb "$pw" -t 15000 -p "$data/orvanta.pid" r -- "$bin/orvanta" "$e2edir/a_red.jpg")")
+    kill "$(cat "$data/orvanta.pid")" 2>/dev/null || true
+    sleep 0.5
+  done
+  printf '%s\n' "${cold[@]}" | grep -v timeout | median | sed 's|^|e2e/cold_orvanta |' >>"$external"
+
+  # Orvanta: the two pictures as a list; Space shows the first.
+  QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/pair.pvl" >/dev/null 2>&1 &
+  local orv=$!
+  pids+=("$orv")
+  sleep 4
+  "$pw" -t 5000 -k space r >/dev/null
+  sleep 1
+  step_pairs Return BackSpace | grep -v timeout | median | sed 's|^|e2e/next_orvanta |' >>"$external"
+  # Fit mode, as qimgv shows pictures: the toolbar's fit button (3510 twips
+  # from the left, below the menu bar of the frameless window).
+  xdotool mousemove 244 30 click 1
+  sleep 0.5
+  xdotool mousemove 960 540
+  sleep 1
+  step_pairs Return BackSpace | grep -v timeout | median | sed 's|^|e2e/next_orvanta_fit |' >>"$external"
+  kill "$orv" 2>/dev/null || true
+
+  if command -v qimgv >/dev/null; then
+    local home
+    home=$(mktemp -d)
+    HOME=$home qimgv "$e2edir/a_red.jpg" >/dev/null 2>&1 &
+    local qv=$!
+    pids+=("$qv")
+    sleep 4
+    step_pairs Right Left | grep -v timeout | median | sed 's|^|e2e/next_qimgv |' >>"$external"
+    kill "$qv" 2>/dev/null || true
+    rm -rf "$home"
+  else
+    log "qimgv is not installed: no end-to-end baseline"
+  fi
+  kill "$xvfb" 2>/dev/null || true
+  unset DISPLAY
+}
+
+if [ "${SKIP_E2E:-0}" != 1 ]; then
+  if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v gcc >/dev/null; then
+    log "end-to-end runs under Xvfb"
+    e2e
+  else
+    log "Xvfb, xdotool or gcc missing: no end-to-end figures"
+  fi
+fi
+
+# --- everything else, in one table ---------------------------------------------
+log "benchmarks"
+env -u QT_QPA_PLATFORM -u DISPLAY ORVANTA_BENCH_DATA="$data" ORVANTA_CORPUS="$shared/corpus" \
+  "$bin/orvanta_bench" --external="$external" "$@" 2>/dev/null
