@@ -9,6 +9,8 @@ packages=(
   libwmf-dev libwmf-bin fonts-urw-base35 libemf2svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick libjpeg-turbo-progs
+  clang libclang-rt-14-dev
+  libx11-dev libxtst-dev
 )
 
 missing=()

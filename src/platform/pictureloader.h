@@ -33,6 +33,18 @@ class PictureLoader
 public:
     virtual ~PictureLoader() = default;
     virtual LoadedPicture load(const QString &path) const = 0;
+
+    // Loads a picture that will be shown scaled down into at most the viewing
+    // area: the image may be decoded smaller than its natural size, but never
+    // narrower than min(natural width, minimumPixels.width()) nor lower than
+    // min(natural height, minimumPixels.height()). naturalTwips is always the
+    // natural size. An invalid `minimumPixels` asks for the full picture, as
+    // does every loader that cannot decode at a reduced scale.
+    virtual LoadedPicture load(const QString &path, QSize minimumPixels) const
+    {
+        Q_UNUSED(minimumPixels);
+        return load(path);
+    }
 };
 
 } // namespace orv
