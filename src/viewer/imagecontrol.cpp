@@ -50,7 +50,10 @@ void ImageControl::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     const QRect exposed = event->rect();
-    if (!m_stretch) {
+    // Unstretched, the control has the picture's natural size; a picture
+    // decoded smaller than that (a metafile past the rendering bound) is
+    // drawn scaled up to it.
+    if (!m_stretch && m_picture.size() == size()) {
         painter.drawImage(exposed.topLeft(), m_picture, exposed);
         return;
     }

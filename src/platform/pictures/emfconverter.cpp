@@ -101,6 +101,13 @@ std::optional<ParsedHeader> parseHeader(const QByteArray &d)
     h.size = size;
     h.frame.naturalTwips = QSize(std::max(1, twipsFromHimetric(width)), std::max(1, twipsFromHimetric(height)));
     h.frame.deviceFrame = QRectF(left * sx, top * sy, width * sx, height * sy);
+    // The frame in device pixels becomes 32-bit bounds: a header whose device and
+    // millimetre sizes put it out of that range is unusable.
+    constexpr double MaxDeviceCoordinate = 1 << 30;
+    const QRectF &f = h.frame.deviceFrame;
+    for (double v : {f.left(), f.top(), f.right(), f.bottom()})
+        if (!(std::abs(v) < MaxDeviceCoordinate))
+            return std::nullopt;
     return h;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metafilesvg.h"
+#include "metafiledata.h"
 
 #include <QByteArray>
 #include <QRectF>

@@ -8,10 +8,14 @@
 
 namespace orv {
 
-QSize pixelsFromTwips(QSize twips, double dpi)
+QSize renderedPixelSize(QSize natural, qint64 maxPixels)
 {
-    const auto px = [dpi](int t) { return std::max(1, int(std::lround(t * dpi / 1440.0))); };
-    return QSize(px(twips.width()), px(twips.height()));
+    const qint64 pixels = qint64(natural.width()) * natural.height();
+    if (natural.isEmpty() || maxPixels <= 0 || pixels <= maxPixels)
+        return natural;
+    const double scale = std::sqrt(double(maxPixels) / double(pixels));
+    // Rounded down so that the product stays within the bound.
+    return QSize(std::max(1, int(natural.width() * scale)), std::max(1, int(natural.height() * scale)));
 }
 
 QImage renderMetafileSvg(const MetafileSvg &metafile, QSize pixelSize)

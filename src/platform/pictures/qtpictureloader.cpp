@@ -1,6 +1,7 @@
 #include "qtpictureloader.h"
 
 #include "emfconverter.h"
+#include "exiforientation.h"
 #include "lebytes.h"
 #include "metafilesvg.h"
 #include "wmfconverter.h"
@@ -8,12 +9,19 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QImageReader>
-#include <QTransform>
+#include <QLoggingCategory>
 
 #include <QtEndian>
 
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#include <cstdlib>
+#endif
+
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -21,6 +29,8 @@
 namespace orv {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcPictures, "orvanta.pictures")
 
 // Qt refuses images above its allocation limit (128 MB by default, about 33 megapixels
 // at 32 bits). Raised per reader so that pictures up to MaxPixels load; the pixel count
@@ -121,81 +131,62 @@ QImage readLargestIcon(QImageReader &reader)
     return best;
 }
 
-LoadedPicture loaded(QImage image, double dpi)
+// `naturalPixels`: the picture's own size, which a picture decoded at a reduced scale is
+// smaller than.
+LoadedPicture loaded(QImage image, QSize naturalPixels, double dpi)
 {
     LoadedPicture p;
     p.image = cheapToPaint(std::move(image));
     const auto twips = [dpi](int px) { return int(std::lround(px * 1440.0 / dpi)); };
-    p.naturalTwips = QSize(twips(p.image.width()), twips(p.image.height()));
+    p.naturalTwips = QSize(twips(naturalPixels.width()), twips(naturalPixels.height()));
     return p;
 }
 
-// Orientation (1 to 8) from a JPEG's Exif data; 1 when there is none. Unlike Qt's
-// reader it accepts the tag stored as a 32-bit value, as some cameras write it.
-int exifOrientation(const QByteArray &jpeg)
+// The reduced scale 1/N (N = 8, 4 or 2, the smallest picture wins) at which a JPEG of
+// `stored` pixels can be decoded and still be at least `minimum` on each side (or its own
+// size where that is smaller); 1 for the full size. Only scales that divide the size
+// exactly are used: libjpeg's DCT scaling then gives the picture directly, with no
+// resampling after it.
+int jpegScaleDenominator(QSize stored, QSize minimum)
 {
-    qsizetype at = 2;
-    while (at + 4 <= jpeg.size() && quint8(jpeg[at]) == 0xFF) {
-        const quint8 marker = quint8(jpeg[at + 1]);
-        if (marker == 0xDA || marker == 0xD9) // image data follows: no more metadata
-            break;
-        const qsizetype length = qFromBigEndian<quint16>(jpeg.constData() + at + 2);
-        if (length < 2 || at + 2 + length > jpeg.size())
-            break;
-        const QByteArray segment = jpeg.mid(at + 4, length - 2);
-        at += 2 + length;
-        if (marker != 0xE1 || !segment.startsWith(QByteArrayLiteral("Exif\0\0")) || segment.size() < 14)
-            continue;
-        const QByteArray tiff = segment.mid(6);
-        const bool little = tiff.startsWith("II");
-        if (!little && !tiff.startsWith("MM"))
-            return 1;
-        const auto u16 = [&](qsizetype i) -> quint32 {
-            return little ? qFromLittleEndian<quint16>(tiff.constData() + i)
-                          : qFromBigEndian<quint16>(tiff.constData() + i);
-        };
-        const auto u32 = [&](qsizetype i) -> quint32 {
-            return little ? qFromLittleEndian<quint32>(tiff.constData() + i)
-                          : qFromBigEndian<quint32>(tiff.constData() + i);
-        };
-        const quint32 ifd = u32(4);
-        if (ifd + 2 > quint32(tiff.size()))
-            return 1;
-        const quint32 entries = u16(ifd);
-        for (quint32 i = 0; i < entries && ifd + 2 + 12 * (i + 1) <= quint32(tiff.size()); ++i) {
-            const qsizetype entry = ifd + 2 + 12 * i;
-            if (u16(entry) != 0x0112)
-                continue;
-            const quint32 type = u16(entry + 2);
-            const quint32 value = (type == 3 || type == 8) ? u16(entry + 8) : (type == 4 || type == 9) ? u32(entry + 8) : 0;
-            return value >= 1 && value <= 8 ? int(value) : 1;
-        }
+    if (!minimum.isValid() || stored.isEmpty())
         return 1;
+    const int needWidth = std::min(stored.width(), minimum.width());
+    const int needHeight = std::min(stored.height(), minimum.height());
+    for (int n : {8, 4, 2}) {
+        if (stored.width() % n == 0 && stored.height() % n == 0 && stored.width() / n >= needWidth
+            && stored.height() / n >= needHeight)
+            return n;
     }
     return 1;
 }
 
-QImage oriented(const QImage &image, int orientation)
+// A blank 32-bit image for the decoder to fill, its pixels in transparent huge pages where
+// the system offers them: touching a large fresh buffer page by page costs more than
+// decoding into it. A null image when the picture is small or the memory is refused (the
+// decoder then allocates its own).
+QImage hugePageImage(QSize size)
 {
-    const QTransform quarterTurn = QTransform().rotate(90);
-    switch (orientation) {
-    case 2:
-        return image.mirrored(true, false);
-    case 3:
-        return image.mirrored(true, true);
-    case 4:
-        return image.mirrored(false, true);
-    case 5: // transpose
-        return image.transformed(quarterTurn).mirrored(true, false);
-    case 6:
-        return image.transformed(quarterTurn);
-    case 7: // transverse
-        return image.transformed(quarterTurn).mirrored(false, true);
-    case 8:
-        return image.transformed(QTransform().rotate(270));
-    default:
-        return image;
-    }
+#ifdef Q_OS_LINUX
+    constexpr size_t HugePage = 2 * 1024 * 1024;
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(std::max(0, size.height()));
+    if (bytes < 4 * HugePage)
+        return QImage();
+    const size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
+    void *data = nullptr;
+    if (posix_memalign(&data, HugePage, rounded) != 0)
+        return QImage();
+    madvise(data, rounded, MADV_HUGEPAGE);
+    QImage image(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+                 [](void *p) { std::free(p); }, data);
+    if (image.isNull())
+        std::free(data);
+    return image;
+#else
+    Q_UNUSED(size);
+    return QImage();
+#endif
 }
 
 // Qt reads the bitmap info headers of 12, 40, 64, 108 and 124 bytes, not the 52- and
@@ -247,7 +238,7 @@ std::optional<QByteArray> withRepairedIconDirectory(QIODevice &device, const QBy
         const qsizetype entry = 6 + 16 * i;
         const quint32 offset = le::u32(d, entry + 12);
         quint16 planes = 1, bits = 32;
-        if (offset + 16 <= quint64(d.size()) && !d.mid(offset, 4).startsWith("\x89PNG")) {
+        if (quint64(offset) + 16 <= quint64(d.size()) && !d.mid(offset, 4).startsWith("\x89PNG")) {
             planes = le::u16(d, offset + 12);
             bits = le::u16(d, offset + 14);
         }
@@ -257,7 +248,7 @@ std::optional<QByteArray> withRepairedIconDirectory(QIODevice &device, const QBy
     return d;
 }
 
-LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi)
+LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
 {
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
@@ -282,62 +273,117 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
         return LoadedPicture::failure(FileError::Other);
 
     QImage image;
+    int denominator = 1;
     if (format == "ico" || format == "cur") {
         image = readLargestIcon(reader);
-    } else if (!reader.read(&image)) {
-        image = QImage();
+    } else {
+        if (jpeg && declared.isValid()) {
+            // A picture turned by its orientation is decoded before it is turned.
+            denominator = jpegScaleDenominator(declared, orientation >= 5 ? minimumPixels.transposed() : minimumPixels);
+            if (denominator > 1)
+                reader.setScaledSize(declared / denominator);
+            if (reader.imageFormat() == QImage::Format_RGB32)
+                image = hugePageImage(declared / denominator);
+        }
+        if (!reader.read(&image))
+            image = QImage();
     }
     if (image.isNull() || tooLarge(image.size()))
         return LoadedPicture::failure(FileError::Other);
-    return loaded(oriented(image, orientation), dpi);
+    image = oriented(image, orientation);
+    QSize natural = image.size();
+    if (denominator > 1)
+        natural = orientation >= 5 ? declared.transposed() : declared;
+    return loaded(std::move(image), natural, dpi);
 }
 
-LoadedPicture loadRaster(QFile &file, const QByteArray &head, double dpi)
+LoadedPicture loadRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
 {
-    std::optional<QByteArray> rewritten = withVersion4Header(file, head);
+    std::optional<QByteArray> rewritten = withVersion4Header(device, head);
     if (!rewritten)
-        rewritten = withRepairedIconDirectory(file, head);
+        rewritten = withRepairedIconDirectory(device, head);
     if (!rewritten)
-        return decodeRaster(file, head, dpi);
+        return decodeRaster(device, head, dpi, minimumPixels);
     QBuffer buffer(&*rewritten);
     buffer.open(QIODevice::ReadOnly);
-    return decodeRaster(buffer, rewritten->left(head.size()), dpi);
+    return decodeRaster(buffer, rewritten->left(head.size()), dpi, minimumPixels);
 }
 
-LoadedPicture loadMetafile(QFile &file, bool enhanced, double dpi)
+void warnOnce(const MetafileProcess &helper)
 {
-    const QByteArray data = file.read(QtPictureLoader::MaxMetafileBytes + 1);
-    if (data.size() > QtPictureLoader::MaxMetafileBytes)
-        return LoadedPicture::failure(FileError::Other);
-
-    MetafileSvg svg;
-    if (enhanced) {
-        const auto frame = readEmfFrame(data);
-        if (!frame || tooLarge(pixelsFromTwips(frame->naturalTwips, dpi)))
-            return LoadedPicture::failure(FileError::Other);
-        svg = convertEmf(data);
-    } else {
-        svg = convertWmf(data, dpi, QtPictureLoader::MaxPixels);
-    }
-    if (!svg.ok())
-        return LoadedPicture::failure(FileError::Other);
-    const QSize pixels = pixelsFromTwips(svg.naturalTwips, dpi);
-    if (tooLarge(pixels))
-        return LoadedPicture::failure(FileError::Other);
-
-    LoadedPicture p;
-    p.image = renderMetafileSvg(svg, pixels);
-    if (p.image.isNull())
-        return LoadedPicture::failure(FileError::Other);
-    p.naturalTwips = svg.naturalTwips;
-    return p;
+    static std::atomic_bool warned = false;
+    if (!warned.exchange(true))
+        qCWarning(lcPictures, "The metafile converter %s cannot be run: WMF and EMF pictures cannot be shown.",
+                  qUtf8Printable(QDir::toNativeSeparators(helper.helperPath())));
 }
 
 } // namespace
 
 QtPictureLoader::QtPictureLoader(double logicalDpi) : m_dpi(logicalDpi > 0 ? logicalDpi : 96.0) {}
 
+LoadedPicture QtPictureLoader::loadMetafile(QIODevice &device, bool enhanced) const
+{
+    const QByteArray data = device.read(MaxMetafileBytes + 1);
+    if (data.size() > MaxMetafileBytes)
+        return LoadedPicture::failure(FileError::Other);
+    if (enhanced) {
+        // The header is read here (no libemf2svg): a huge frame fails before any work.
+        const auto frame = readEmfFrame(data);
+        if (!frame || tooLarge(pixelsFromTwips(frame->naturalTwips, m_dpi)))
+            return LoadedPicture::failure(FileError::Other);
+    }
+
+    const MetafileProcess::Result converted = m_metafiles.convert(
+        enhanced ? MetafileProcess::Kind::Emf : MetafileProcess::Kind::Wmf, data, m_dpi, MaxPixels);
+    switch (converted.status) {
+    case MetafileProcess::Status::Converted:
+    case MetafileProcess::Status::Refused:
+        break;
+    case MetafileProcess::Status::NotStarted:
+        warnOnce(m_metafiles);
+        break;
+    case MetafileProcess::Status::Crashed:
+    case MetafileProcess::Status::TimedOut:
+    case MetafileProcess::Status::BadOutput:
+        qCInfo(lcPictures, "The metafile converter failed (%s).",
+               converted.status == MetafileProcess::Status::Crashed    ? "crashed"
+               : converted.status == MetafileProcess::Status::TimedOut ? "timed out"
+                                                                       : "bad output");
+        break;
+    }
+    const MetafileSvg &svg = converted.svg;
+    if (converted.status != MetafileProcess::Status::Converted || !svg.ok())
+        return LoadedPicture::failure(FileError::Other);
+    const QSize pixels = pixelsFromTwips(svg.naturalTwips, m_dpi);
+    if (tooLarge(pixels))
+        return LoadedPicture::failure(FileError::Other);
+
+    LoadedPicture p;
+    p.image = renderMetafileSvg(svg, renderedPixelSize(pixels, MaxMetafileRenderPixels));
+    if (p.image.isNull())
+        return LoadedPicture::failure(FileError::Other);
+    p.naturalTwips = svg.naturalTwips;
+    return p;
+}
+
+LoadedPicture QtPictureLoader::loadFromDevice(QIODevice &device, QSize minimumPixels) const
+{
+    const QByteArray head = device.peek(128);
+    if (head.isEmpty())
+        return LoadedPicture::failure(FileError::Other);
+    if (looksLikeEmf(head))
+        return loadMetafile(device, true);
+    if (looksLikeWmf(head))
+        return loadMetafile(device, false);
+    return loadRaster(device, head, m_dpi, minimumPixels);
+}
+
 LoadedPicture QtPictureLoader::load(const QString &path) const
+{
+    return load(path, QSize());
+}
+
+LoadedPicture QtPictureLoader::load(const QString &path, QSize minimumPixels) const
 {
     // Devices and pipes are no pictures (and reading them may never end).
     const QFileInfo info(path);
@@ -351,15 +397,15 @@ LoadedPicture QtPictureLoader::load(const QString &path) const
         const int access = FileError::probeReadable(path);
         return LoadedPicture::failure(access != FileError::None ? access : FileError::Other);
     }
-    const QByteArray head = file.peek(128);
-    if (head.isEmpty())
-        return LoadedPicture::failure(FileError::Other);
+    return loadFromDevice(file, minimumPixels);
+}
 
-    if (looksLikeEmf(head))
-        return loadMetafile(file, true, m_dpi);
-    if (looksLikeWmf(head))
-        return loadMetafile(file, false, m_dpi);
-    return loadRaster(file, head, m_dpi);
+LoadedPicture QtPictureLoader::loadFromBytes(const QByteArray &bytes) const
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return loadFromDevice(buffer);
 }
 
 } // namespace orv

@@ -2,6 +2,7 @@
 
 #include "lebytes.h"
 
+#include <QByteArrayList>
 #include <QPointF>
 #include <QRectF>
 
@@ -30,8 +31,13 @@ constexpr double Pi = std::numbers::pi;
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
 constexpr qsizetype PlaceableSize = 22;
 constexpr qsizetype StandardHeaderSize = 18;
+// Offset of the largest record's size (in 16-bit words) in the standard header.
+constexpr qsizetype MaxRecordAt = 12;
 // Twips per unit at 96 units per inch, the scale of a metafile without placeable header.
 constexpr int TwipsPerScreenUnit = 1440 / 96;
+// Embedded bitmaps of more pixels than this are left out (libwmf would hold each one
+// expanded to 4 bytes a pixel).
+constexpr qint64 DefaultMaxBitmapPixels = 64'000'000;
 // Upper bound of the SVG text; beyond it the picture fails rather than taking more memory.
 constexpr qsizetype MaxSvgBytes = 512 * 1024 * 1024;
 
@@ -354,11 +360,14 @@ void fitTextRecord(QByteArray &d, qsizetype at, quint16 function, qsizetype para
 // A copy of the metafile without what makes libwmf give up on the whole file although
 // Windows plays it: regions written in another layout (they become empty regions, which
 // keeps the numbering of the objects), restorations of a device context never saved
-// (they become escapes, which are ignored) and text records cut short.
+// (they become escapes, which are ignored) and text records cut short. The header's
+// largest record size, which libwmf allocates whatever it says (gigabytes in a damaged
+// file), becomes the size of the largest record there is.
 QByteArray playableByLibwmf(const QByteArray &data, const Layout &layout)
 {
     QByteArray d = data;
     int saved = 0;
+    quint32 largest = 3;
     qsizetype at = layout.recordsAt;
     while (at + 6 <= d.size()) {
         const quint64 words = le::u32(d, at);
@@ -376,8 +385,10 @@ QByteArray playableByLibwmf(const QByteArray &data, const Layout &layout)
             le::put16(d, at + 4, Escape);
         else if (function == TextOut || function == ExtTextOut)
             fitTextRecord(d, at, function, params, count);
+        largest = std::max(largest, quint32(words));
         at += qsizetype(words) * 2;
     }
+    le::put32(d, layout.recordsAt - StandardHeaderSize + MaxRecordAt, largest);
     return d;
 }
 
@@ -491,6 +502,8 @@ struct SvgWriter {
     QSize size;    // pixels
     double sx = 1, sy = 1;
     bool begun = false;
+    // Embedded bitmaps with more pixels are left out.
+    qint64 maxBitmapPixels = DefaultMaxBitmapPixels;
 
     // Added to the coordinates of lines of odd pixel width (see PixelCentred).
     double shift = 0;
@@ -995,6 +1008,53 @@ void frameRegion(wmfAPI *api, wmfPolyRectangle_t *r)
     }
 }
 
+// Whether libwmf can read the bitmap of a bitmap record (a BITMAPINFOHEADER or
+// BITMAPCOREHEADER and what follows) within bounded memory: libwmf allocates its pixels
+// and its colour table as the header claims, gigabytes for a few damaged bytes. The
+// bitmap must have at most `maxPixels` pixels, a bit count that exists and a colour table
+// that lies within the record.
+bool bitmapWithinBounds(const wmfBMP_Read_t *r, qint64 maxPixels)
+{
+    if (!r->buffer || r->length < 12)
+        return false;
+    const QByteArray core(reinterpret_cast<const char *>(r->buffer), 12);
+    if (le::u32(core, 0) == 12) // the core header: no colour count of its own
+        return qint64(le::u16(core, 4)) * le::u16(core, 6) <= maxPixels;
+    constexpr qsizetype InfoSize = 40;
+    if (r->length < InfoSize || le::u32(core, 0) < InfoSize)
+        return false;
+    const QByteArray info(reinterpret_cast<const char *>(r->buffer), InfoSize);
+    const qint64 pixels = std::abs(qint64(le::s32(info, 4))) * std::abs(qint64(le::s32(info, 8)));
+    const quint16 bits = le::u16(info, 14);
+    const quint32 colours = le::u32(info, 32);
+    switch (bits) {
+    case 0: case 1: case 4: case 8: case 16: case 24: case 32:
+        break;
+    default:
+        return false;
+    }
+    return pixels <= maxPixels && qint64(le::u32(info, 0)) + qint64(colours) * 4 <= qint64(r->length);
+}
+
+// Bitmaps libwmf cannot read within bounds are left out (drawn as nothing).
+void readBitmap(wmfAPI *api, wmfBMP_Read_t *r)
+{
+    const SvgWriter *w = writerOf(api);
+    if (!bitmapWithinBounds(r, w ? w->maxBitmapPixels : DefaultMaxBitmapPixels)) {
+        r->bmp.data = nullptr;
+        r->bmp.width = 0;
+        r->bmp.height = 0;
+        return;
+    }
+    wmf_ipa_bmp_read(api, r);
+}
+
+void freeBitmap(wmfAPI *api, wmfBMP *bmp)
+{
+    if (bmp->data)
+        wmf_ipa_bmp_free(api, bmp);
+}
+
 void ignoreFlood(wmfAPI *, wmfFlood_t *) {}
 void ignoreUserData(wmfAPI *, wmfUserData_t *) {}
 void ignoreClip(wmfAPI *, wmfPolyRectangle_t *) {}
@@ -1021,8 +1081,8 @@ void installDevice(wmfAPI *api)
     fr->draw_rectangle = drawRectangle;
     fr->rop_draw = ropDraw;
     fr->bmp_draw = drawBitmap;
-    fr->bmp_read = wmf_ipa_bmp_read;
-    fr->bmp_free = wmf_ipa_bmp_free;
+    fr->bmp_read = readBitmap;
+    fr->bmp_free = freeBitmap;
     fr->draw_text = drawText;
     fr->udata_init = ignoreUserData;
     fr->udata_copy = ignoreUserData;
@@ -1091,6 +1151,7 @@ MetafileSvg convertWmf(const QByteArray &data, double dpi, qint64 maxPixels)
     writer.size = pixels;
     writer.sx = pixels.width() / g->deviceFrame.width();
     writer.sy = pixels.height() / g->deviceFrame.height();
+    writer.maxBitmapPixels = std::min(maxPixels, DefaultMaxBitmapPixels);
     raw->user_data = &writer;
 
     wmfD_Rect played = scanned;
