@@ -96,7 +96,8 @@ int main(int argc, char *argv[])
         // A list file of the given pictures, for the end-to-end runs.
         std::vector<orv::PictureEntry> entries;
         for (int i = 3; i < argc; ++i)
-            entries.push_back(orv::splitPicturePath(QDir::toNativeSeparators(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath())));
+            entries.push_back(orv::splitPicturePath(
+                QDir::toNativeSeparators(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath())));
         return orv::ListFileWriter::write(QString::fromLocal8Bit(argv[2]), entries).ok ? 0 : 1;
     }
 

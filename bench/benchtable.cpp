@@ -15,8 +15,8 @@ struct Figure {
     const char *name;
     const char *label;
     const char *baseline = nullptr;
-    double maxRatio = 0; // target: at most this times the baseline
-    double maxValue = 0; // target: at most this many ms (or MB)
+    double maxRatio = 0;           // target: at most this times the baseline
+    double maxValue = 0;           // target: at most this many ms (or MB)
     const char *counter = nullptr; // the value comes from this counter, not the time
 };
 
@@ -122,13 +122,14 @@ void printTable(const MedianCollector &collected, const QHash<QString, double> &
     };
 
     const QStringList header{QStringLiteral("figure"), QStringLiteral("median"), QStringLiteral("baseline"),
-                             QStringLiteral("base"), QStringLiteral("ratio"), QStringLiteral("target"),
+                             QStringLiteral("base"),   QStringLiteral("ratio"),  QStringLiteral("target"),
                              QStringLiteral("met")};
     const int widths[] = {56, 10, 16, 7, 6, 9, 4};
     auto printRow = [&](const QStringList &cells) {
         QString line;
         for (int i = 0; i < cells.size(); ++i)
-            line += (i == 0 ? cells[i].leftJustified(widths[i]) : cells[i].rightJustified(widths[i])) + QLatin1Char(' ');
+            line += (i == 0 ? cells[i].leftJustified(widths[i]) : cells[i].rightJustified(widths[i])) +
+                    QLatin1Char(' ');
         std::printf("%s\n", qPrintable(line.trimmed()));
     };
     printRow(header);
@@ -143,8 +144,10 @@ void printTable(const MedianCollector &collected, const QHash<QString, double> &
         const QString unit = f.counter ? QStringLiteral(" MB") : QStringLiteral(" ms");
         QString baselineName = f.baseline ? QLatin1String(f.baseline) : QString();
         if (baselineName == QLatin1String("@scale")) {
-            const double scale = collected.medians.value(QLatin1String(f.name)).counters.value(QStringLiteral("scale"));
-            baselineName = scale > 1.5 ? QStringLiteral("djpeg/scale_1_%1").arg(qRound(scale)) : QStringLiteral("djpeg/bmp");
+            const double scale =
+                collected.medians.value(QLatin1String(f.name)).counters.value(QStringLiteral("scale"));
+            baselineName = scale > 1.5 ? QStringLiteral("djpeg/scale_1_%1").arg(qRound(scale))
+                                       : QStringLiteral("djpeg/bmp");
         }
         double base = 0;
         const bool hasBase = !baselineName.isEmpty() && valueOf(baselineName, nullptr, &base) && base > 0;
@@ -159,13 +162,15 @@ void printTable(const MedianCollector &collected, const QHash<QString, double> &
             judged = true;
         }
         if (f.maxValue > 0) {
-            target = QStringLiteral("<=%1%2").arg(f.maxValue).arg(f.counter ? QStringLiteral("MB") : QStringLiteral("ms"));
+            target = QStringLiteral("<=%1%2")
+                         .arg(f.maxValue)
+                         .arg(f.counter ? QStringLiteral("MB") : QStringLiteral("ms"));
             met = value <= f.maxValue;
             judged = true;
         }
-        printRow({QLatin1String(f.label), number(value) + unit, baselineName, hasBase ? number(base) : QString(),
-                  hasBase ? QString::number(ratio, 'f', 2) : QString(), target,
-                  judged ? (met ? QStringLiteral("yes") : QStringLiteral("NO")) : QString()});
+        printRow({QLatin1String(f.label), number(value) + unit, baselineName,
+                  hasBase ? number(base) : QString(), hasBase ? QString::number(ratio, 'f', 2) : QString(),
+                  target, judged ? (met ? QStringLiteral("yes") : QStringLiteral("NO")) : QString()});
     }
     for (const QString &e : collected.errors)
         std::printf("error: %s\n", qPrintable(e));

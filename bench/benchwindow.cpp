@@ -8,17 +8,16 @@
 #include "settingsfile.h"
 #include "settingsrecords.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QApplication>
 
 namespace orv::bench {
 
 BenchWindow::BenchWindow(const QString &commandLine, qint64 cacheBudget)
-    : m_loader(m_systemInfo.logicalDpi()),
-      m_cache(std::make_unique<PictureCache>(m_loader, cacheBudget)),
+    : m_loader(m_systemInfo.logicalDpi()), m_cache(std::make_unique<PictureCache>(m_loader, cacheBudget)),
       m_help(&m_messageBoxes)
 {
     // The settings file as a fresh installation has it.

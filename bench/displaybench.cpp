@@ -79,12 +79,18 @@ void repaintFit(benchmark::State &state, bool rebuildScaledCopy)
 
 void registerDisplayBenchmarks()
 {
-    addFigure("display/next_true_size", [](benchmark::State &s) { nextPicture(s, false); }, 15);
-    addFigure("display/next_fit", [](benchmark::State &s) { nextPicture(s, true); }, 15);
-    addFigure("display/cold_fit", [](benchmark::State &s) { coldDisplay(s, true); }, 9);
-    addFigure("display/cold_true_size", [](benchmark::State &s) { coldDisplay(s, false); }, 9);
-    addFigure("repaint/fit_cached", [](benchmark::State &s) { repaintFit(s, false); }, 15);
-    addFigure("repaint/fit_rescaled", [](benchmark::State &s) { repaintFit(s, true); }, 15);
+    addFigure(
+        "display/next_true_size", [](benchmark::State &s) { nextPicture(s, false); }, 15);
+    addFigure(
+        "display/next_fit", [](benchmark::State &s) { nextPicture(s, true); }, 15);
+    addFigure(
+        "display/cold_fit", [](benchmark::State &s) { coldDisplay(s, true); }, 9);
+    addFigure(
+        "display/cold_true_size", [](benchmark::State &s) { coldDisplay(s, false); }, 9);
+    addFigure(
+        "repaint/fit_cached", [](benchmark::State &s) { repaintFit(s, false); }, 15);
+    addFigure(
+        "repaint/fit_rescaled", [](benchmark::State &s) { repaintFit(s, true); }, 15);
 }
 
 } // namespace orv::bench

@@ -10,8 +10,8 @@
 #include "listfilecommands.h"
 #include "listfilewriter.h"
 #include "navigation.h"
-#include "openfolderdialog.h"
 #include "openfoldercommands.h"
+#include "openfolderdialog.h"
 #include "picturelist.h"
 
 #include <QCoreApplication>
@@ -65,7 +65,8 @@ void measure(benchmark::State &state, const std::function<void(BenchWindow &)> &
         state.SetIterationTime(secondsSince(start));
     }
     if (w.messageBoxes().count > 0)
-        state.SkipWithError(qPrintable(QStringLiteral("a message box was shown: ") + w.messageBoxes().lastText));
+        state.SkipWithError(
+            qPrintable(QStringLiteral("a message box was shown: ") + w.messageBoxes().lastText));
 }
 
 QString listFilePath()
@@ -84,7 +85,8 @@ QString bigFolder()
     static QTemporaryDir dir;
     static const bool made = [] {
         for (int i = 0; i < kFolderFiles; ++i) {
-            QFile f(dir.filePath(QStringLiteral("DSC%1.jpg").arg((i * 7919) % 100'000, 5, 10, QLatin1Char('0'))));
+            QFile f(
+                dir.filePath(QStringLiteral("DSC%1.jpg").arg((i * 7919) % 100'000, 5, 10, QLatin1Char('0'))));
             f.open(QIODevice::WriteOnly);
         }
         return true;
@@ -97,48 +99,90 @@ QString bigFolder()
 
 void registerListBenchmarks()
 {
-    addFigure("list/sort_by_name", [](benchmark::State &s) {
-        measure(s, [](BenchWindow &w) { freshList(w); }, [](BenchWindow &w) { w.form().msrtnmeclick(); });
-    }, 5);
-    addFigure("list/shuffle", [](benchmark::State &s) {
-        measure(s, [](BenchWindow &w) { freshList(w); }, [](BenchWindow &w) { w.form().msrtrandclick(); });
-    }, 5);
-    addFigure("list/open_list_file", [](benchmark::State &s) {
-        const QString path = listFilePath();
-        measure(s, [](BenchWindow &w) { w.form().clearList(); settle(); },
+    addFigure(
+        "list/sort_by_name",
+        [](benchmark::State &s) {
+            measure(
+                s, [](BenchWindow &w) { freshList(w); }, [](BenchWindow &w) { w.form().msrtnmeclick(); });
+        },
+        5);
+    addFigure(
+        "list/shuffle",
+        [](benchmark::State &s) {
+            measure(
+                s, [](BenchWindow &w) { freshList(w); }, [](BenchWindow &w) { w.form().msrtrandclick(); });
+        },
+        5);
+    addFigure(
+        "list/open_list_file",
+        [](benchmark::State &s) {
+            const QString path = listFilePath();
+            measure(
+                s,
+                [](BenchWindow &w) {
+                    w.form().clearList();
+                    settle();
+                },
                 [path](BenchWindow &w) { w.form().listFiles().openlistclick(path); });
-    }, 5);
-    addFigure("list/save_list_file", [](benchmark::State &s) {
-        const QString path = listFilePath();
-        measure(s, [path](BenchWindow &w) { w.form().listFiles().openlistclick(path); settle(); },
+        },
+        5);
+    addFigure(
+        "list/save_list_file",
+        [](benchmark::State &s) {
+            const QString path = listFilePath();
+            measure(
+                s,
+                [path](BenchWindow &w) {
+                    w.form().listFiles().openlistclick(path);
+                    settle();
+                },
                 [](BenchWindow &w) { w.form().listFiles().msavelstclick(); });
-    }, 5);
-    addFigure("list/select_all", [](benchmark::State &s) {
-        measure(s, [](BenchWindow &w) {
-            freshList(w);
-            w.form().navigation().openDropDown();
-            list2Selection(w)->clearSelection();
-            settle();
-        }, [](BenchWindow &w) { w.form().navigation().selectAll(); });
-    }, 5);
-    addFigure("list/invert_selection", [](benchmark::State &s) {
-        measure(s, [](BenchWindow &w) {
-            freshList(w);
-            w.form().navigation().openDropDown();
-            list2Selection(w)->select(w.form().pictureList().index(kEntries / 2, 0), QItemSelectionModel::ClearAndSelect);
-            settle();
-        }, [](BenchWindow &w) { w.form().navigation().invertSelection(); });
-    }, 5);
-    addFigure("list/add_folder_10000", [](benchmark::State &s) {
-        const QString folder = bigFolder();
-        measure(s, [](BenchWindow &w) { freshList(w); }, [folder](BenchWindow &w) {
-            const FolderScan scan(OpenFolderDialog::pattern());
-            const FolderScan::Listing listing = scan.files(folder);
-            OpenFolderCommands::add2lst(w.form().pictureList(), listFolderOf(folder), listing.names);
-            if (listing.names.size() != kFolderFiles)
-                qFatal("the folder scan found %d files", int(listing.names.size()));
-        });
-    }, 5);
+        },
+        5);
+    addFigure(
+        "list/select_all",
+        [](benchmark::State &s) {
+            measure(
+                s,
+                [](BenchWindow &w) {
+                    freshList(w);
+                    w.form().navigation().openDropDown();
+                    list2Selection(w)->clearSelection();
+                    settle();
+                },
+                [](BenchWindow &w) { w.form().navigation().selectAll(); });
+        },
+        5);
+    addFigure(
+        "list/invert_selection",
+        [](benchmark::State &s) {
+            measure(
+                s,
+                [](BenchWindow &w) {
+                    freshList(w);
+                    w.form().navigation().openDropDown();
+                    list2Selection(w)->select(w.form().pictureList().index(kEntries / 2, 0),
+                                              QItemSelectionModel::ClearAndSelect);
+                    settle();
+                },
+                [](BenchWindow &w) { w.form().navigation().invertSelection(); });
+        },
+        5);
+    addFigure(
+        "list/add_folder_10000",
+        [](benchmark::State &s) {
+            const QString folder = bigFolder();
+            measure(
+                s, [](BenchWindow &w) { freshList(w); },
+                [folder](BenchWindow &w) {
+                    const FolderScan scan(OpenFolderDialog::pattern());
+                    const FolderScan::Listing listing = scan.files(folder);
+                    OpenFolderCommands::add2lst(w.form().pictureList(), listFolderOf(folder), listing.names);
+                    if (listing.names.size() != kFolderFiles)
+                        qFatal("the folder scan found %d files", int(listing.names.size()));
+                });
+        },
+        5);
 }
 
 } // namespace orv::bench

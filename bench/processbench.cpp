@@ -142,24 +142,29 @@ int runProbe(const QString &name, int argc, char **argv)
 
 void registerProcessBenchmarks()
 {
-    addFigure("startup/main_window", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=startup")}, false, nullptr);
-    }, 7);
-    addFigure("startup/first_picture", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=firstpicture")}, true, nullptr);
-    }, 7);
-    addFigure("startup/first_picture_unprefetched", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=firstpicture-unprefetched")}, true, nullptr);
-    }, 5);
-    addFigure("startup/first_cold_display", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=firstcold")}, true, nullptr);
-    }, 5);
-    addFigure("memory/peak_true_size", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=peakmem-true")}, false, "MB");
-    }, 3);
-    addFigure("memory/peak_fit", [](benchmark::State &s) {
-        probeFigure(s, {QStringLiteral("--probe=peakmem-fit")}, false, "MB");
-    }, 3);
+    addFigure(
+        "startup/main_window",
+        [](benchmark::State &s) { probeFigure(s, {QStringLiteral("--probe=startup")}, false, nullptr); }, 7);
+    addFigure(
+        "startup/first_picture",
+        [](benchmark::State &s) { probeFigure(s, {QStringLiteral("--probe=firstpicture")}, true, nullptr); },
+        7);
+    addFigure(
+        "startup/first_picture_unprefetched",
+        [](benchmark::State &s) {
+            probeFigure(s, {QStringLiteral("--probe=firstpicture-unprefetched")}, true, nullptr);
+        },
+        5);
+    addFigure(
+        "startup/first_cold_display",
+        [](benchmark::State &s) { probeFigure(s, {QStringLiteral("--probe=firstcold")}, true, nullptr); }, 5);
+    addFigure(
+        "memory/peak_true_size",
+        [](benchmark::State &s) { probeFigure(s, {QStringLiteral("--probe=peakmem-true")}, false, "MB"); },
+        3);
+    addFigure(
+        "memory/peak_fit",
+        [](benchmark::State &s) { probeFigure(s, {QStringLiteral("--probe=peakmem-fit")}, false, "MB"); }, 3);
 }
 
 } // namespace orv::bench

@@ -70,7 +70,8 @@ int main(int argc, char **argv)
             std::printf("%s ok %dx%d twips %lld ms\n", name.constData(), picture.naturalTwips.width(),
                         picture.naturalTwips.height(), static_cast<long long>(ms));
             if (!saveDir.isEmpty())
-                picture.image.save(QDir(saveDir).filePath(QFileInfo(file).fileName() + QLatin1String(".png")));
+                picture.image.save(
+                    QDir(saveDir).filePath(QFileInfo(file).fileName() + QLatin1String(".png")));
         } else {
             allLoaded = false;
             if (picture.error == orv::FileError::Other)

@@ -7,28 +7,28 @@
 #include "displaymodes.h"
 #include "filedialogs.h"
 #include "imageboxview.h"
+#include "imagecontrol.h"
 #include "listfilecommands.h"
+#include "maintoolbar.h"
+#include "mainwindowhost.h"
+#include "messageboxes.h"
+#include "navigation.h"
+#include "openfolderdialog.h"
+#include "picturelistcolumn.h"
+#include "picturepath.h"
 #include "recentlistsmenu.h"
 #include "recentslotstore.h"
 #include "settingsfile.h"
+#include "shuffle.h"
+#include "signpicture.h"
+#include "slideform.h"
 #include "slideoptions.h"
 #include "slideshowsettings.h"
-#include "slideform.h"
 #include "slideshowstart.h"
-#include "welcomescreen.h"
-#include "imagecontrol.h"
-#include "maintoolbar.h"
-#include "mainwindowhost.h"
-#include "openfolderdialog.h"
-#include "shuffle.h"
 #include "sortbyname.h"
-#include "messageboxes.h"
-#include "navigation.h"
-#include "picturelistcolumn.h"
-#include "picturepath.h"
-#include "signpicture.h"
 #include "systeminfo.h"
 #include "toolbutton.h"
+#include "welcomescreen.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -160,15 +160,8 @@ void Form1::buildCommandUnits()
     m_engine = new DisplayEngine(m_state, m_list, controls, m_services, this);
     m_engine->setSign(m_sign->picture());
 
-    ViewerContext context;
-    context.state = &m_state;
-    context.list = &m_list;
-    context.engine = m_engine;
-    context.view = m_view;
-    context.services = m_services;
-    context.window = this;
-
     // The menu actions they drive are set once the menus exist.
+    const ViewerContext context = viewerContext();
     m_navigation = new Navigation(context, {m_list1, m_list2, m_pathlist, nullptr}, this);
 
     BoxTools::Buttons b;
@@ -181,14 +174,27 @@ void Form1::buildCommandUnits()
     m_boxTools = new BoxTools(context, b, zoomPointer(), this);
 }
 
+ViewerContext Form1::viewerContext()
+{
+    ViewerContext context;
+    context.state = &m_state;
+    context.list = &m_list;
+    context.engine = m_engine;
+    context.view = m_view;
+    context.services = m_services;
+    context.window = this;
+    return context;
+}
+
 void Form1::buildFileUnits()
 {
     m_inifile = SettingsFile::location(m_apppath);
     m_ini = std::make_unique<SettingsFile>(m_inifile);
     m_slideSettings = std::make_unique<SlideshowSettings>();
-    m_slideOptions = new SlideOptions(*m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
-    m_recentStore = std::make_unique<RecentSlotStore>(*m_ini, m_services.messageBoxes,
-                                                      [this] { m_slideOptions->readfile(); }, this);
+    m_slideOptions = new SlideOptions(
+        *m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
+    m_recentStore = std::make_unique<RecentSlotStore>(
+        *m_ini, m_services.messageBoxes, [this] { m_slideOptions->readfile(); }, this);
 
     m_host = std::make_unique<MainWindowHost>(*this);
     m_slideshow = new SlideshowStart(*m_host, *m_slideSettings, *m_slideOptions, m_services, this, this);

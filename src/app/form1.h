@@ -3,12 +3,13 @@
 #include "displaystate.h"
 #include "picturelist.h"
 #include "platformservices.h"
+#include "viewercontext.h"
 
 #include <QHash>
+#include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <vector>
-#include <QMainWindow>
 
 class QAction;
 class QLabel;
@@ -109,6 +110,7 @@ protected:
 private:
     void buildControls();
     void buildCommandUnits();
+    ViewerContext viewerContext();
     void buildFileUnits();
     void buildMenus();
     void buildPopup();
@@ -116,7 +118,8 @@ private:
     void connectInput();
     void placeControls();
     QAction *addAction(QMenu *menu, const char *name, const QString &text);
-    QAction *addCheckAction(QMenu *menu, const char *name, const QString &text, std::function<void()> command);
+    QAction *addCheckAction(QMenu *menu, const char *name, const QString &text,
+                            std::function<void()> command);
     void applyWhatsThisTopics();
     void runCommandLine();
     void openPictureArgument(const QString &path);

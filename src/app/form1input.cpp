@@ -11,8 +11,8 @@
 #include "navigation.h"
 #include "slideform.h"
 #include "slideshowstart.h"
-#include "welcomescreen.h"
 #include "toolbutton.h"
+#include "welcomescreen.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,11 +56,13 @@ void Form1::connectToolbar()
     for (const auto &t : tools) {
         const BoxTools::Tool tool = t.tool;
         connect(button(t.name), &ToolButton::pressed, m_boxTools, [this, tool] { m_boxTools->press(tool); });
-        connect(button(t.name), &ToolButton::released, m_boxTools, [this, tool] { m_boxTools->release(tool); });
+        connect(button(t.name), &ToolButton::released, m_boxTools,
+                [this, tool] { m_boxTools->release(tool); });
     }
     connect(button("zomin1"), &ToolButton::released, m_boxTools, &BoxTools::armZoom);
     ToolButton *zomout = button("zomout1");
-    connect(zomout, &ToolButton::released, m_boxTools, [this, zomout] { m_boxTools->zoomOut(zomout->lastModifiers()); });
+    connect(zomout, &ToolButton::released, m_boxTools,
+            [this, zomout] { m_boxTools->zoomOut(zomout->lastModifiers()); });
 
     // Commands of later stages.
     for (const char *name : {"del", "list"})
@@ -83,8 +85,10 @@ void Form1::connectInput()
     for (ClickPanel *mask : {m_view->marup(), m_view->mardn(), m_view->marleft(), m_view->marright()})
         connect(mask, &ClickPanel::clicked, this, [this] { m_navigation->togglePicture(false); });
 
-    connect(m_list1, &QListView::doubleClicked, this, [this](const QModelIndex &i) { m_navigation->showEntry(i.row()); });
-    connect(m_list2, &QListView::doubleClicked, this, [this](const QModelIndex &i) { m_navigation->showEntry(i.row()); });
+    connect(m_list1, &QListView::doubleClicked, this,
+            [this](const QModelIndex &i) { m_navigation->showEntry(i.row()); });
+    connect(m_list2, &QListView::doubleClicked, this,
+            [this](const QModelIndex &i) { m_navigation->showEntry(i.row()); });
 
     m_view->label2()->installEventFilter(this);
     m_list1->installEventFilter(this);
@@ -155,7 +159,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+    if (type == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
         const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
         if (watched == m_list1->viewport()) {
             m_navigation->openDropDown();

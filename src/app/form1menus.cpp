@@ -4,15 +4,15 @@
 #include "displaymodes.h"
 #include "helpviewer.h"
 #include "listfilecommands.h"
-#include "recentlistsmenu.h"
-#include "recentslotstore.h"
-#include "slideoptions.h"
-#include "slideform.h"
-#include "slideshowstart.h"
-#include "welcomescreen.h"
 #include "maintoolbar.h"
 #include "navigation.h"
+#include "recentlistsmenu.h"
+#include "recentslotstore.h"
+#include "slideform.h"
+#include "slideoptions.h"
+#include "slideshowstart.h"
 #include "toolbutton.h"
+#include "welcomescreen.h"
 
 #include <QAction>
 #include <QLabel>
@@ -30,7 +30,8 @@ QAction *Form1::addAction(QMenu *menu, const char *name, const QString &text)
     return a;
 }
 
-QAction *Form1::addCheckAction(QMenu *menu, const char *name, const QString &text, std::function<void()> command)
+QAction *Form1::addCheckAction(QMenu *menu, const char *name, const QString &text,
+                               std::function<void()> command)
 {
     QAction *a = addAction(menu, name, text);
     a->setCheckable(true);
@@ -49,10 +50,12 @@ void Form1::buildMenus()
     file->setObjectName(QStringLiteral("mfile"));
     QMenu *open = file->addMenu(QStringLiteral("&Open"));
     open->setObjectName(QStringLiteral("mopen"));
-    connect(addAction(open, "mopfile", QStringLiteral("Pic. &File(s)")), &QAction::triggered, this, &Form1::mopfile);
+    connect(addAction(open, "mopfile", QStringLiteral("Pic. &File(s)")), &QAction::triggered, this,
+            &Form1::mopfile);
     connect(addAction(open, "moplist", QStringLiteral("&List")), &QAction::triggered, m_listFiles,
             &ListFileCommands::moplist);
-    connect(addAction(open, "mopfolder", QStringLiteral("Pic. Folde&r")), &QAction::triggered, this, &Form1::mopfolder);
+    connect(addAction(open, "mopfolder", QStringLiteral("Pic. Folde&r")), &QAction::triggered, this,
+            &Form1::mopfolder);
     QAction *mclrlist = addAction(file, "mclrlist", QStringLiteral("&New list"));
     mclrlist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(mclrlist, &QAction::triggered, this, &Form1::clearList);
@@ -94,18 +97,21 @@ void Form1::buildMenus()
             &Navigation::next);
     connect(addAction(viewMenu, "mprev", QStringLiteral("&Prev")), &QAction::triggered, m_navigation,
             &Navigation::previous);
-    QAction *mlist = addCheckAction(viewMenu, "mlist", QStringLiteral("&List"), [this] { m_navigation->toggleDropDown(); });
+    QAction *mlist = addCheckAction(viewMenu, "mlist", QStringLiteral("&List"),
+                                    [this] { m_navigation->toggleDropDown(); });
     m_navigation->setDropDownAction(mlist);
     viewMenu->addSeparator();
-    QAction *mfit = addCheckAction(viewMenu, "mfit", QStringLiteral("Fit to &Box"), [this] { m_modes->fitToggle(); });
-    QAction *mstretch =
-        addCheckAction(viewMenu, "mstretch", QStringLiteral("&Stretch"), [this] { m_modes->stretchToggle(); });
+    QAction *mfit =
+        addCheckAction(viewMenu, "mfit", QStringLiteral("Fit to &Box"), [this] { m_modes->fitToggle(); });
+    QAction *mstretch = addCheckAction(viewMenu, "mstretch", QStringLiteral("&Stretch"),
+                                       [this] { m_modes->stretchToggle(); });
     QAction *mfull = addAction(viewMenu, "mfull", QStringLiteral("&Full screen"));
-    QAction *mbar = addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
+    QAction *mbar =
+        addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
     mbar->setChecked(true);
     viewMenu->addSeparator();
-    connect(addAction(viewMenu, "mslide", QStringLiteral("&Run slide show")), &QAction::triggered, m_slideshow,
-            &SlideshowStart::start);
+    connect(addAction(viewMenu, "mslide", QStringLiteral("&Run slide show")), &QAction::triggered,
+            m_slideshow, &SlideshowStart::start);
     connect(addAction(viewMenu, "mslideoption", QStringLiteral("Slide show &options")), &QAction::triggered,
             m_slideOptions, &SlideOptions::open);
 
@@ -116,23 +122,18 @@ void Form1::buildMenus()
     modeControls.mstretch = mstretch;
     modeControls.mbar = mbar;
     modeControls.frame2 = m_toolbar;
-    ViewerContext context;
-    context.state = &m_state;
-    context.list = &m_list;
-    context.engine = m_engine;
-    context.view = m_view;
-    context.services = m_services;
-    context.window = this;
-    m_modes = new DisplayModes(context, modeControls, this);
+    m_modes = new DisplayModes(viewerContext(), modeControls, this);
     connect(mfull, &QAction::triggered, m_modes, &DisplayModes::fullScreen);
     connect(m_modes, &DisplayModes::limitsChanged, this, &Form1::placeControls);
 
     QMenu *list = menuBar()->addMenu(QStringLiteral("&List"));
     list->setObjectName(QStringLiteral("mlistmenu"));
-    connect(addAction(list, "mclear", QStringLiteral("&Clear")), &QAction::triggered, this, &Form1::clearList);
+    connect(addAction(list, "mclear", QStringLiteral("&Clear")), &QAction::triggered, this,
+            &Form1::clearList);
     QMenu *sort = list->addMenu(QStringLiteral("&Sort"));
     sort->setObjectName(QStringLiteral("msort"));
-    connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this, &Form1::msrtnmeclick);
+    connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this,
+            &Form1::msrtnmeclick);
     connect(addAction(list, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
             &Form1::msrtrandclick);
     // The list manager comes with a later stage.
@@ -185,10 +186,10 @@ void Form1::applyWhatsThisTopics()
     const struct {
         const char *name;
         int topic;
-    } topics[] = {{"del", 2},       {"long1", 3},     {"delong1", 4}, {"wide1", 5},  {"dewide1", 6},
-                  {"zomin1", 7},    {"zomout1", 8},   {"next1", 9},   {"prev1", 10}, {"fit", 11},
-                  {"stretch1", 12}, {"full1", 13},    {"this", 14},   {"listdn", 15}, {"list", 16},
-                  {"slide", 17},    {"List1", 18},    {"Label1", 19}, {"Image2", 20}, {"Label2", 21}};
+    } topics[] = {{"del", 2},       {"long1", 3},   {"delong1", 4}, {"wide1", 5},   {"dewide1", 6},
+                  {"zomin1", 7},    {"zomout1", 8}, {"next1", 9},   {"prev1", 10},  {"fit", 11},
+                  {"stretch1", 12}, {"full1", 13},  {"this", 14},   {"listdn", 15}, {"list", 16},
+                  {"slide", 17},    {"List1", 18},  {"Label1", 19}, {"Image2", 20}, {"Label2", 21}};
     for (const auto &t : topics) {
         if (QWidget *w = findChild<QWidget *>(QLatin1String(t.name)))
             w->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));

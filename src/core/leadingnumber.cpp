@@ -4,8 +4,7 @@
 #include <charconv>
 #include <limits>
 
-namespace orv
-{
+namespace orv {
 
 double leadingNumber(QStringView text)
 {

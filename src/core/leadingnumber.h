@@ -2,8 +2,7 @@
 
 #include <QStringView>
 
-namespace orv
-{
+namespace orv {
 
 // The number at the start of a text, read the way the settings file and the
 // slideshow interval are read: blanks, tabs and line feeds are skipped wherever

@@ -4,8 +4,7 @@
 #include "rounding.h"
 #include "settingsrecords.h"
 
-namespace orv
-{
+namespace orv {
 
 std::optional<QString> RecentSlots::slot(const QByteArray &file, int slot)
 {

@@ -4,8 +4,7 @@
 #include <QString>
 #include <optional>
 
-namespace orv
-{
+namespace orv {
 
 // The recent-list records of the settings file (100 bytes each): record 4
 // holds the number (5-8) of the slot the next list file takes, records 5-8
@@ -14,7 +13,7 @@ namespace orv
 // on, wrapping from 8 to 5.
 class RecentSlots
 {
-  public:
+public:
     static constexpr int PointerRecord = 4;
     static constexpr int FirstSlotRecord = 5;
     static constexpr int SlotCount = 4;

@@ -4,15 +4,13 @@
 #include "recentslots.h"
 #include "settingsfile.h"
 
-namespace orv
-{
+namespace orv {
 
 RecentSlotStore::RecentSlotStore(SettingsFile &file, MessageBoxes *messageBoxes,
                                  std::function<void()> recreate, QWidget *dialogParent)
     : m_file(file), m_messageBoxes(messageBoxes), m_recreate(std::move(recreate)),
       m_dialogParent(dialogParent)
-{
-}
+{}
 
 void RecentSlotStore::ensureFile()
 {

@@ -6,8 +6,7 @@
 
 class QWidget;
 
-namespace orv
-{
+namespace orv {
 
 class MessageBoxes;
 class SettingsFile;
@@ -17,14 +16,14 @@ class SettingsFile;
 // which runs the recovery). A store that cannot be saved is reported.
 class RecentSlotStore : public RecentListStore
 {
-  public:
+public:
     RecentSlotStore(SettingsFile &file, MessageBoxes *messageBoxes, std::function<void()> recreate,
                     QWidget *dialogParent = nullptr);
 
     std::optional<QString> recentList(int slot) override;
     bool addRecentList(const QString &path) override;
 
-  private:
+private:
     void ensureFile();
     void report(const QString &text);
 

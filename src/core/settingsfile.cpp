@@ -8,8 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace orv
-{
+namespace orv {
 
 QString SettingsFile::location(const QString &apppath, const QString &configFolder)
 {

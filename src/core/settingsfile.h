@@ -3,8 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace orv
-{
+namespace orv {
 
 // The settings file `Orvanta.ini` as a whole: each operation reads or replaces
 // the file and closes it again. Replacing is atomic (a failed save leaves the
@@ -12,7 +11,7 @@ namespace orv
 // on with a copy in memory (see keepInMemory).
 class SettingsFile
 {
-  public:
+public:
     static QString fileName() { return QStringLiteral("Orvanta.ini"); }
 
     // Orvanta.ini in `apppath` when that folder is writable, else in
@@ -50,7 +49,7 @@ class SettingsFile
     QString readFailedText(const QString &reason) const;
     QString memoryOnlyText(const QString &reason) const;
 
-  private:
+private:
     QString m_path;
     bool m_memoryOnly = false;
     QByteArray m_memory;

@@ -6,8 +6,7 @@
 
 #include <QLocale>
 
-namespace orv
-{
+namespace orv {
 
 QByteArray SettingsRecords::record(const QByteArray &file, int length, int number)
 {

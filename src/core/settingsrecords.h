@@ -5,8 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace orv
-{
+namespace orv {
 
 // The records of the settings file `Orvanta.ini`. One file is addressed with
 // two record lengths: 28-byte option records 1-3 (bytes 0-83) and 100-byte slot
@@ -15,7 +14,7 @@ namespace orv
 // every save and ignored on reading.
 class SettingsRecords
 {
-  public:
+public:
     static constexpr int OptionRecordLength = 28;
     static constexpr int SlotRecordLength = 100;
     static constexpr int LabelWidth = 25;

@@ -16,13 +16,14 @@ FolderScan::FolderScan(const QString &pattern)
         if (wildcard.isEmpty())
             continue;
         const QString rest = wildcard.mid(1);
-        if (wildcard.startsWith(QLatin1String("*.")) && !rest.contains(QLatin1Char('*'))
-            && !rest.contains(QLatin1Char('?')) && !rest.contains(QLatin1Char('[')))
+        if (wildcard.startsWith(QLatin1String("*.")) && !rest.contains(QLatin1Char('*')) &&
+            !rest.contains(QLatin1Char('?')) && !rest.contains(QLatin1Char('[')))
             m_patterns.push_back({rest, {}});
         else
-            m_patterns.push_back({{},
-                                  QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
-                                                     QRegularExpression::CaseInsensitiveOption)});
+            m_patterns.push_back(
+                {{},
+                 QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                    QRegularExpression::CaseInsensitiveOption)});
     }
 }
 

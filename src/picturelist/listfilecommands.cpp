@@ -9,11 +9,9 @@
 
 #include <QDir>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 const QString openFilter = QStringLiteral("pic. list(*.pvl)|*.pvl");
 const QString saveFilter = QStringLiteral("pic. list (*.pvl)|*.pvl");
@@ -24,8 +22,7 @@ const QString listExtension = QStringLiteral("pvl");
 ListFileCommands::ListFileCommands(PictureList &list, const PlatformServices &services, QWidget *dialogParent,
                                    QObject *parent)
     : QObject(parent), m_list(list), m_services(services), m_dialogParent(dialogParent)
-{
-}
+{}
 
 void ListFileCommands::message(const QString &text, MsgIcon icon)
 {

@@ -9,8 +9,7 @@
 
 class QWidget;
 
-namespace orv
-{
+namespace orv {
 
 class PictureList;
 
@@ -22,7 +21,7 @@ class PictureList;
 class ListFileCommands : public QObject
 {
     Q_OBJECT
-  public:
+public:
     ListFileCommands(PictureList &list, const PlatformServices &services, QWidget *dialogParent = nullptr,
                      QObject *parent = nullptr);
 
@@ -39,7 +38,7 @@ class ListFileCommands : public QObject
     void msavelstclick();
     void msaveasclick();
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void curpicChanged(int curpic);
     void counterTextChanged(const QString &text); // Label1
     void statusTextChanged(const QString &text);  // Label2
@@ -47,7 +46,7 @@ class ListFileCommands : public QObject
     // the main window records it with the recent lists (addtomenu).
     void recentListUsed(const QString &path);
 
-  private:
+private:
     bool refuseEmptyList();
     bool writeList(const QString &path);
     QString dialogFileName() const;

@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 constexpr std::array<std::uint32_t, 256> makeTable()
 {

@@ -2,11 +2,9 @@
 
 #include <QStringDecoder>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 // Windows-1252 at 0x80-0x9F; the five unassigned bytes map to the C1
 // controls of the same value, as Windows itself does.

@@ -4,8 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace orv
-{
+namespace orv {
 
 // Fixed-width text fields of the program's record files (list files and the
 // settings file). A field holds the text's UTF-8 bytes, cut at a character
@@ -14,7 +13,7 @@ namespace orv
 // Windows-1252, the code page of files written by Windows builds.
 class ListFileField
 {
-  public:
+public:
     // The field bytes of `text`: exactly `width` bytes.
     static QByteArray encode(const QString &text, int width);
 

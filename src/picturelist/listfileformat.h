@@ -3,15 +3,14 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-namespace orv
-{
+namespace orv {
 
 // The list-file record: a 20-byte name field, a 100-byte folder field and 8
 // unused bytes, 128 bytes in all, no header. The list ends with a record whose
 // name field is "eof" and 17 blanks.
 class ListFileFormat
 {
-  public:
+public:
     static constexpr int RecordSize = 128;
     static constexpr int NameWidth = 20;
     static constexpr int FolderWidth = 100;

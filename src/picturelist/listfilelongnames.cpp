@@ -7,8 +7,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
-namespace orv
-{
+namespace orv {
 
 // Layout of the block (all numbers are unsigned 32-bit little-endian):
 //
@@ -33,8 +32,7 @@ namespace orv
 // else (a damaged block, a stale one left by an earlier and longer save over
 // the same file) is ignored and the cut names stand.
 
-namespace
-{
+namespace {
 
 constexpr int ItemHeaderSize = 12;
 // Far above any real list; keeps a damaged length from asking for gigabytes.

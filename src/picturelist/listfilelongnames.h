@@ -6,8 +6,7 @@
 #include <QByteArrayView>
 #include <vector>
 
-namespace orv
-{
+namespace orv {
 
 // The long-name block of a list file: the full name and folder of every entry
 // whose fields cannot hold them (cut to 20 or 100 bytes, or ending in blanks).
@@ -16,7 +15,7 @@ namespace orv
 // listfilelongnames.cpp.
 class ListFileLongNames
 {
-  public:
+public:
     static constexpr int SignatureSize = 128;
     static constexpr quint32 Version = 1;
     static QByteArray magic() { return QByteArrayLiteral("OrvantaLongNames"); }

@@ -8,11 +8,9 @@
 #include <QBuffer>
 #include <QFile>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 using Format = ListFileFormat;
 

@@ -7,15 +7,14 @@
 
 class QIODevice;
 
-namespace orv
-{
+namespace orv {
 
 // Reads a list file: 128-byte records of a name and a folder field up to the
 // end record, then the optional long-name block right after it (see
 // ListFileLongNames). Used by the main window and the list manager.
 class ListFileReader
 {
-  public:
+public:
     struct Result {
         std::vector<PictureEntry> entries; // what was read, also when reading failed
         int error = 0;                     // FileError number; None when the whole list was read

@@ -7,11 +7,9 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 using Format = ListFileFormat;
 

@@ -6,8 +6,7 @@
 #include <QString>
 #include <vector>
 
-namespace orv
-{
+namespace orv {
 
 // Writes a list file: one 128-byte record per entry, the end record (name
 // "eof", the folder field left as the record before it had it), then the
@@ -16,7 +15,7 @@ namespace orv
 // whatever lay beyond the new end stays there.
 class ListFileWriter
 {
-  public:
+public:
     struct Result {
         bool ok = true;
         QString errorString;
@@ -30,7 +29,7 @@ class ListFileWriter
 
     static Result write(const QString &path, const std::vector<PictureEntry> &entries);
 
-  private:
+private:
     static QByteArray overlay(const QByteArray &records, const QByteArray &block, QByteArray old);
 };
 

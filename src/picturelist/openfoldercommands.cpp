@@ -16,8 +16,7 @@ const QString ClickNext = QStringLiteral("Click anywhere to show next picture");
 
 OpenFolderCommands::OpenFolderCommands(PictureList &list, OpenFolderHost &host, MessageBoxes &messageBoxes)
     : m_list(list), m_host(host), m_messageBoxes(messageBoxes)
-{
-}
+{}
 
 QString OpenFolderCommands::noPicturesMessage()
 {

@@ -50,8 +50,7 @@ QString nearestReadableFolder(const QString &path)
 
 OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &services, OpenFolderHost &host,
                                    QWidget *parent, const QString &startFolder)
-    : QDialog(parent), m_services(services), m_commands(list, host, *services.messageBoxes),
-      m_scan(pattern())
+    : QDialog(parent), m_services(services), m_commands(list, host, *services.messageBoxes), m_scan(pattern())
 {
     Q_ASSERT(services.messageBoxes && services.modalRunner && services.drives);
     setObjectName(QStringLiteral("opendir"));
@@ -178,7 +177,8 @@ void OpenFolderDialog::rebuildFolderTree()
     QTreeWidgetItem *parent = nullptr;
     const QStringList chain = foldersDownTo(m_folder);
     for (const QString &folder : chain) {
-        const QString name = QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
+        const QString name =
+            QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_dir1);
         item->setText(0, name);
         item->setIcon(0, open);

@@ -1,10 +1,8 @@
 #include "recentlistcaption.h"
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 // The first `n` characters, never ending inside a surrogate pair.
 QString leftChars(const QString &s, qsizetype n)

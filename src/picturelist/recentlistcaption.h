@@ -2,14 +2,13 @@
 
 #include <QString>
 
-namespace orv
-{
+namespace orv {
 
 // The caption of a recent-lists menu item: the first 10 characters of the
 // path, " ..... ", and the last 15 characters, whatever the path's length.
 class RecentListCaption
 {
-  public:
+public:
     static QString caption(const QString &path);
 
     // The caption as QAction text: an "&" in the path stays an "&" instead

@@ -6,8 +6,7 @@
 #include <QAction>
 #include <QMenu>
 
-namespace orv
-{
+namespace orv {
 
 RecentListsMenu::RecentListsMenu(QMenu *menu, QAction *before, RecentListStore *store, QObject *parent)
     : QObject(parent), m_store(store)

@@ -6,8 +6,7 @@
 class QAction;
 class QMenu;
 
-namespace orv
-{
+namespace orv {
 
 class RecentListStore;
 
@@ -18,7 +17,7 @@ class RecentListStore;
 class RecentListsMenu : public QObject
 {
     Q_OBJECT
-  public:
+public:
     // Inserts the items into `menu` before `before` (the menu's end when null).
     RecentListsMenu(QMenu *menu, QAction *before, RecentListStore *store, QObject *parent = nullptr);
 
@@ -32,12 +31,12 @@ class RecentListsMenu : public QObject
     // stored (addtomenu).
     void addtomenu(const QString &path);
 
-  Q_SIGNALS:
+Q_SIGNALS:
     // An item was chosen: the slot's path as read now, empty when the slot
     // no longer holds one. The main window opens it with openlistclick.
     void openRequested(const QString &path);
 
-  private:
+private:
     void open(int slot);
 
     RecentListStore *m_store;

@@ -3,14 +3,13 @@
 #include <QString>
 #include <optional>
 
-namespace orv
-{
+namespace orv {
 
 // Where the four recent list files are kept (the settings file's recent
 // slots). The recent-lists menu reads and stores through it.
 class RecentListStore
 {
-  public:
+public:
     static constexpr int SlotCount = 4;
 
     virtual ~RecentListStore() = default;

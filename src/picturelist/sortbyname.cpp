@@ -31,8 +31,7 @@ std::vector<int> nameRanks(const std::vector<PictureEntry> &entries)
 
 SortByName::SortByName(std::vector<PictureEntry> entries)
     : m_entries(std::move(entries)), m_keys(nameRanks(m_entries))
-{
-}
+{}
 
 bool SortByName::nameLess(const QString &a, const QString &b)
 {

@@ -50,7 +50,8 @@ bool QtHelpViewer::open(QWidget *parent, const QString &helpFile)
     QString error;
     if (!readHelp(helpFile, &html, &error)) {
         MessageRequest box;
-        box.text = QStringLiteral("Cannot open the help file %1:\n%2").arg(QDir::toNativeSeparators(helpFile), error);
+        box.text = QStringLiteral("Cannot open the help file %1:\n%2")
+                       .arg(QDir::toNativeSeparators(helpFile), error);
         box.icon = MsgIcon::Exclamation;
         m_messageBoxes->show(parent, box);
         return false;

@@ -59,7 +59,8 @@ MsgResult QtMessageBoxes::show(QWidget *parent, const MessageRequest &request)
     for (const auto &d : defs)
         all |= d.button;
     box.setStandardButtons(all);
-    const int def = (request.defaultButton >= 0 && request.defaultButton < int(defs.size())) ? request.defaultButton : 0;
+    const int def =
+        (request.defaultButton >= 0 && request.defaultButton < int(defs.size())) ? request.defaultButton : 0;
     box.setDefaultButton(defs[size_t(def)].button);
     // Escape and the close box give the "negative" answer of the set.
     box.setEscapeButton(defs.back().button);

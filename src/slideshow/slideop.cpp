@@ -11,11 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 template <typename W> W *named(W *widget, const char *name)
 {

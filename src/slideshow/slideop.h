@@ -8,8 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace orv
-{
+namespace orv {
 
 // The slideshow options window `slideOp` ("SlideShow Options"): its controls
 // hold the live slideshow options. The window only shows them and reports its
@@ -17,7 +16,7 @@ namespace orv
 class SlideOp : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     enum Sizing { Autofit = 0, Fit = 1, NoFit = 2 };
 
     explicit SlideOp(QWidget *parent = nullptr);
@@ -46,18 +45,18 @@ class SlideOp : public QDialog
     QPushButton *applyButton() const { return m_apply; }
     QPushButton *cancelButton() const { return m_cancel; }
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void okClicked();
     void applyClicked();
     void cancelClicked();
     // The close box (or Escape) was used; a close is refused while `applied`.
     void closeBoxUsed();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
-  private:
+private:
     QLineEdit *m_interval;
     QRadioButton *m_autofit;
     QRadioButton *m_fit;

@@ -9,11 +9,9 @@
 #include "slideshowinterval.h"
 #include "slideshowsettings.h"
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 const QString damagedText = QStringLiteral(
     "The 'Orvanta.ini' file is missing or corrupted. This file is important to run this program. Press ok "
@@ -29,8 +27,7 @@ SlideOptions::SlideOptions(SettingsFile &file, SlideshowSettings &settings, cons
                            std::function<void()> endProgram, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_file(file), m_settings(settings), m_services(services),
       m_endProgram(std::move(endProgram)), m_dialogParent(dialogParent)
-{
-}
+{}
 
 SlideOptions::~SlideOptions()
 {

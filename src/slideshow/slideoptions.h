@@ -8,8 +8,7 @@
 
 class QWidget;
 
-namespace orv
-{
+namespace orv {
 
 class SettingsFile;
 class SlideOp;
@@ -23,7 +22,7 @@ class SlideshowSettings;
 class SlideOptions : public QObject
 {
     Q_OBJECT
-  public:
+public:
     // `endProgram` ends the program at once (Cancel in the damaged-file message).
     SlideOptions(SettingsFile &file, SlideshowSettings &settings, const PlatformServices &services,
                  std::function<void()> endProgram, QWidget *dialogParent = nullptr,
@@ -49,7 +48,7 @@ class SlideOptions : public QObject
     // The welcome screen's "Don't show this screen again": clears `splashscr`.
     void setSplashscr(bool checked);
 
-  private:
+private:
     SlideOp *setUp();
     // One reading pass into the controls; the error number it ended with.
     int readOnce();

@@ -7,11 +7,9 @@
 #include <QLocale>
 #include <cmath>
 
-namespace orv
-{
+namespace orv {
 
-namespace
-{
+namespace {
 
 bool inRange(double seconds)
 {

@@ -3,14 +3,13 @@
 #include <QString>
 #include <optional>
 
-namespace orv
-{
+namespace orv {
 
 // The slideshow interval as typed in the options dialog: seconds from 1 to 15,
 // fractions allowed, read with the leading-number parse in single precision.
 class SlideshowInterval
 {
-  public:
+public:
     static constexpr int MinSeconds = 1;
     static constexpr int MaxSeconds = 15;
 

@@ -1,7 +1,6 @@
 #include "slideshowsettings.h"
 
-namespace orv
-{
+namespace orv {
 
 void SlideshowSettings::apply(int intervalMs, int fitstyle, int showsplash)
 {

@@ -2,8 +2,7 @@
 
 #include <QObject>
 
-namespace orv
-{
+namespace orv {
 
 // The slideshow settings in force: the timer interval in milliseconds and the
 // globals `fitstyle` (0 auto-resolution, 1 fit to the current box size, 2 true
@@ -12,7 +11,7 @@ namespace orv
 class SlideshowSettings : public QObject
 {
     Q_OBJECT
-  public:
+public:
     // The slideshow timer's interval until the first apply.
     static constexpr int DesignerInterval = 2500;
 
@@ -27,14 +26,14 @@ class SlideshowSettings : public QObject
     void setFitstyle(int fitstyle);
     void setShowsplash(int showsplash);
 
-  Q_SIGNALS:
+Q_SIGNALS:
     // Any of the three values changed.
     void changed();
     // The apply step ran (also with unchanged values). The welcome screen
     // clears its "Don't show this screen again" box when showsplash() is 1.
     void applied();
 
-  private:
+private:
     int m_interval = DesignerInterval;
     int m_fitstyle = 0;
     int m_showsplash = 0;

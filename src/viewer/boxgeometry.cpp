@@ -41,8 +41,7 @@ SizeboxGeometry sizeboxGeometry(int W, int H, int MW, int MH, int T)
     return g;
 }
 
-TrueSizePlacement trueSizePlacement(int picwidth, int picheight, int maxboxwidth, int maxboxheight,
-                                    int T)
+TrueSizePlacement trueSizePlacement(int picwidth, int picheight, int maxboxwidth, int maxboxheight, int T)
 {
     TrueSizePlacement p;
     if (picheight > maxboxheight) {

@@ -32,7 +32,8 @@ struct SizeboxGeometry {
     QRectF marright;
     double label2Top = 0;
 };
-SizeboxGeometry sizeboxGeometry(int boxwidth, int boxheight, int maxboxwidth, int maxboxheight, int toolbarHeight);
+SizeboxGeometry sizeboxGeometry(int boxwidth, int boxheight, int maxboxwidth, int maxboxheight,
+                                int toolbarHeight);
 
 // True-size placement: Image1's position and the box size it gives.
 struct TrueSizePlacement {
@@ -67,7 +68,7 @@ struct RescrollInput {
     int boxheight = 0;
     int xoffset = 0;
     int yoffset = 0;
-    ScrollBarState vertical;   // current state (value before the change)
+    ScrollBarState vertical; // current state (value before the change)
     ScrollBarState horizontal;
 };
 struct RescrollResult {

@@ -37,17 +37,17 @@ const std::vector<Change> &changesFor(BoxTools::Tool tool)
         {VScroll1, Prop::Top, -75},  {HScroll1, Prop::Top, 75}, {Marup, Prop::Height, -75},
         {Mardn, Prop::Height, -75},  {Mardn, Prop::Top, 75},    {Label2, Prop::Top, -75}};
     static const std::vector<Change> deelongate{
-        {Image2, Prop::Height, -150}, {Image2, Prop::Top, 75},   {VScroll1, Prop::Height, -150},
+        {Image2, Prop::Height, -150}, {Image2, Prop::Top, 75},    {VScroll1, Prop::Height, -150},
         {VScroll1, Prop::Top, 75},    {HScroll1, Prop::Top, -75}, {Marup, Prop::Height, 75},
         {Mardn, Prop::Height, 75},    {Mardn, Prop::Top, -75},    {Label2, Prop::Top, 75}};
-    static const std::vector<Change> widen{
-        {Image2, Prop::Width, 150},  {Image2, Prop::Left, -75},    {HScroll1, Prop::Width, 150},
-        {HScroll1, Prop::Left, -75}, {VScroll1, Prop::Left, 75},   {Marleft, Prop::Width, -75},
-        {Marright, Prop::Width, -75}, {Marright, Prop::Left, 75}};
-    static const std::vector<Change> dewiden{
-        {Image2, Prop::Width, -150}, {Image2, Prop::Left, 75},    {HScroll1, Prop::Width, -150},
-        {HScroll1, Prop::Left, 75},  {VScroll1, Prop::Left, -75}, {Marleft, Prop::Width, 75},
-        {Marright, Prop::Width, 75}, {Marright, Prop::Left, -75}};
+    static const std::vector<Change> widen{{Image2, Prop::Width, 150},   {Image2, Prop::Left, -75},
+                                           {HScroll1, Prop::Width, 150}, {HScroll1, Prop::Left, -75},
+                                           {VScroll1, Prop::Left, 75},   {Marleft, Prop::Width, -75},
+                                           {Marright, Prop::Width, -75}, {Marright, Prop::Left, 75}};
+    static const std::vector<Change> dewiden{{Image2, Prop::Width, -150},   {Image2, Prop::Left, 75},
+                                             {HScroll1, Prop::Width, -150}, {HScroll1, Prop::Left, 75},
+                                             {VScroll1, Prop::Left, -75},   {Marleft, Prop::Width, 75},
+                                             {Marright, Prop::Width, 75},   {Marright, Prop::Left, -75}};
     switch (tool) {
     case BoxTools::Elongate:
         return elongate;
@@ -136,7 +136,7 @@ void BoxTools::step(Tool tool)
         return;
     }
 
-    QWidget *controls[] = {view->image2(), view->vscroll(), view->hscroll(), view->marup(),
+    QWidget *controls[] = {view->image2(), view->vscroll(), view->hscroll(),  view->marup(),
                            view->mardn(),  view->marleft(), view->marright(), view->label2()};
     for (const Change &c : changesFor(tool)) {
         QWidget *w = controls[c.control];
@@ -176,7 +176,8 @@ bool BoxTools::refusedInFitOrStretch()
     if (!m_c.state->fitmode && !m_c.state->stretchmode)
         return false;
     MessageRequest box;
-    box.text = QStringLiteral("Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!");
+    box.text =
+        QStringLiteral("Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!");
     box.icon = MsgIcon::Critical;
     box.buttons = MsgButtons::Ok;
     m_c.services.messageBoxes->show(m_c.window, box);

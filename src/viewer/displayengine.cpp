@@ -133,8 +133,8 @@ std::function<QSize(QSize)> DisplayEngine::neighbourDrawnSize() const
         const DisplayState s = m_state;
         const TwipScale scale = m_c.view->placer().scale();
         return [s, scale, devicePixels](QSize natural) {
-            const BoxSize box = fitBox(natural.width(), natural.height(), {s.boxwidth, s.boxheight}, s.maxboxwidth,
-                                       s.maxboxheight);
+            const BoxSize box = fitBox(natural.width(), natural.height(), {s.boxwidth, s.boxheight},
+                                       s.maxboxwidth, s.maxboxheight);
             const SizeboxGeometry g =
                 sizeboxGeometry(box.width, box.height, s.maxboxwidth, s.maxboxheight, s.toolbarHeight());
             return devicePixels(scale.toPixels(g.image2).size());

@@ -26,10 +26,10 @@ class DisplayEngine : public QObject
 public:
     struct Controls {
         ImageBoxView *view = nullptr;
-        QLabel *label1 = nullptr;          // the position counter
+        QLabel *label1 = nullptr; // the position counter
         QAbstractItemView *list1 = nullptr;
         QAbstractItemView *list2 = nullptr;
-        QWidget *dialogParent = nullptr;   // parent of message boxes
+        QWidget *dialogParent = nullptr; // parent of message boxes
     };
 
     DisplayEngine(DisplayState &state, PictureList &list, Controls controls, PlatformServices services,
@@ -48,7 +48,10 @@ public:
     void selectOnly(int index);
     void setCounter(int position, int count);
 
-    static QString emptyListText() { return QStringLiteral("The pictures' list is empty.(No pictures to display.)"); }
+    static QString emptyListText()
+    {
+        return QStringLiteral("The pictures' list is empty.(No pictures to display.)");
+    }
 
     // The least size in device pixels a picture is decoded at for the current
     // mode: the viewing area in fit and stretch modes (the box never grows

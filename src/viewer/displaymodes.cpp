@@ -11,8 +11,7 @@ namespace orv {
 
 DisplayModes::DisplayModes(ViewerContext context, Controls controls, QObject *parent)
     : QObject(parent), m_c(context), m_controls(controls)
-{
-}
+{}
 
 void DisplayModes::setFitLook(bool on)
 {

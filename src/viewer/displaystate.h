@@ -21,9 +21,9 @@ struct SavedView {
 
 // The display state of the main window. Lengths are twips.
 struct DisplayState {
-    int curpic = 1;         // 1-based current position; count + 1 is the end position
-    bool pichidden = true;  // no picture is being shown
-    int toolbarshown = 1;   // 1 while the toolbar is shown; it takes 360 twips
+    int curpic = 1;        // 1-based current position; count + 1 is the end position
+    bool pichidden = true; // no picture is being shown
+    int toolbarshown = 1;  // 1 while the toolbar is shown; it takes 360 twips
     bool fitmode = false;
     bool stretchmode = false;
     bool zoomarmed = false;
@@ -33,7 +33,7 @@ struct DisplayState {
     int maxboxheight = 0;
     int picwidth = 0;
     int picheight = 0;
-    int naturalwidth = 0;   // the picture's natural size, the base of the zoom bound
+    int naturalwidth = 0; // the picture's natural size, the base of the zoom bound
     int naturalheight = 0;
     double hometop = 0;
     double homeleft = 0;

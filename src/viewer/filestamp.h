@@ -18,7 +18,8 @@ struct FileStamp {
     bool isValid() const { return size >= 0; }
     friend bool operator==(const FileStamp &a, const FileStamp &b)
     {
-        return a.isValid() && b.isValid() && a.size == b.size && a.modifiedNs == b.modifiedNs && a.fileId == b.fileId;
+        return a.isValid() && b.isValid() && a.size == b.size && a.modifiedNs == b.modifiedNs &&
+               a.fileId == b.fileId;
     }
 
     // The stamp of the file at `path` now.

@@ -39,7 +39,11 @@ public:
     // Status line text; the label keeps its top and is centred over the
     // viewing area of the given width.
     void setStatus(const QString &text);
-    void setViewingWidth(int maxboxwidth) { m_viewingWidth = maxboxwidth; recentreStatus(); }
+    void setViewingWidth(int maxboxwidth)
+    {
+        m_viewingWidth = maxboxwidth;
+        recentreStatus();
+    }
 
     // Stretches the masks to the client area's edges (their designer widths
     // cover only a small screen).

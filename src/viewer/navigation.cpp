@@ -26,8 +26,7 @@ PopupEnabling popupEnabling(int s)
 
 Navigation::Navigation(ViewerContext context, Lists lists, QObject *parent)
     : QObject(parent), m_c(context), m_lists(lists)
-{
-}
+{}
 
 void Navigation::next()
 {
@@ -123,8 +122,7 @@ void Navigation::selectAll()
     // The single-selection lists end on the last entry.
     for (QListView *single : {m_lists.list1, m_lists.pathlist}) {
         if (single)
-            single->selectionModel()->select(model->index(count - 1, 0),
-                                             QItemSelectionModel::ClearAndSelect);
+            single->selectionModel()->select(model->index(count - 1, 0), QItemSelectionModel::ClearAndSelect);
     }
 }
 

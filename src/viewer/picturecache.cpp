@@ -32,8 +32,8 @@ bool PictureCache::covers(QSize have, QSize want)
 
 bool PictureCache::wantsCopy(const QImage &image, QSize size)
 {
-    return size.isValid() && !size.isEmpty() && size != image.size()
-           && qint64(size.width()) * size.height() <= MaxCopyPixels;
+    return size.isValid() && !size.isEmpty() && size != image.size() &&
+           qint64(size.width()) * size.height() <= MaxCopyPixels;
 }
 
 PictureCache::Decoded PictureCache::run(const PictureLoader &loader, const Job &job)
@@ -146,7 +146,8 @@ void PictureCache::launch(Job job)
 QImage PictureCache::scaledCopy(const QImage &picture, QSize pixels) const
 {
     for (const Entry &e : m_entries) {
-        if (e.picture.image.cacheKey() == picture.cacheKey() && !e.scaled.isNull() && e.scaled.size() == pixels)
+        if (e.picture.image.cacheKey() == picture.cacheKey() && !e.scaled.isNull() &&
+            e.scaled.size() == pixels)
             return e.scaled;
     }
     return QImage();
@@ -188,8 +189,8 @@ void PictureCache::clear()
     m_entries.clear();
 }
 
-void PictureCache::store(const QString &path, QSize minimum, const FileStamp &stamp, const LoadedPicture &picture,
-                         const QImage &scaled) const
+void PictureCache::store(const QString &path, QSize minimum, const FileStamp &stamp,
+                         const LoadedPicture &picture, const QImage &scaled) const
 {
     const qint64 bytes = picture.image.sizeInBytes() + scaled.sizeInBytes();
     m_lastBytes = bytes;
@@ -226,7 +227,8 @@ bool PictureCache::makeRoom(qint64 incoming, const QString &keep, const QString 
     while (bytesUsed() + incoming > m_budget) {
         auto oldest = m_entries.end();
         for (auto e = m_entries.begin(); e != m_entries.end(); ++e) {
-            if (e->path != keep && e->path != alsoKeep && (oldest == m_entries.end() || e->lastUse < oldest->lastUse))
+            if (e->path != keep && e->path != alsoKeep &&
+                (oldest == m_entries.end() || e->lastUse < oldest->lastUse))
                 oldest = e;
         }
         if (oldest == m_entries.end())
@@ -268,7 +270,8 @@ std::list<PictureCache::Entry>::iterator PictureCache::findEntry(const QString &
     return m_entries.end();
 }
 
-std::list<PictureCache::Pending>::iterator PictureCache::findPending(const QString &path, QSize minimumPixels) const
+std::list<PictureCache::Pending>::iterator PictureCache::findPending(const QString &path,
+                                                                     QSize minimumPixels) const
 {
     for (auto p = m_pending.begin(); p != m_pending.end(); ++p) {
         if (p->path == path && covers(p->minimum, minimumPixels))

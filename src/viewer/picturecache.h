@@ -11,8 +11,7 @@
 #include <list>
 #include <memory>
 
-template <typename T>
-class QFutureWatcher;
+template <typename T> class QFutureWatcher;
 
 namespace orv {
 
@@ -79,7 +78,7 @@ private:
     struct Decoded {
         LoadedPicture picture;
         QImage scaled;
-        FileStamp stamp; // taken before decoding
+        FileStamp stamp;     // taken before decoding
         bool stable = false; // the file had the same stamp after decoding
     };
     struct Entry {

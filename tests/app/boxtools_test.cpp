@@ -109,7 +109,8 @@ TEST_F(BoxToolsTest, ZoomIsRefusedInFitAndStretch)
     QTest::mouseClick(tool("zomin1"), Qt::LeftButton);
     ASSERT_EQ(platform.messageBoxes.shown.size(), 1);
     EXPECT_EQ(platform.messageBoxes.shown[0].text,
-              QStringLiteral("Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!"));
+              QStringLiteral(
+                  "Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!"));
     EXPECT_EQ(platform.messageBoxes.shown[0].icon, MsgIcon::Critical);
     EXPECT_FALSE(state().zoomarmed);
     QTest::mouseClick(tool("zomout1"), Qt::LeftButton);
@@ -141,8 +142,8 @@ TEST_F(BoxToolsTest, ZoomInAboutAPointThenOutRestoresTheView)
     tools().zoomClick(QPointF(2000, 1400));
     EXPECT_EQ(state().picwidth, 4688); // 4687.5 to even
     EXPECT_EQ(state().picheight, 3125);
-    EXPECT_EQ(state().xoffset, 625);   // (2000 - 1500) x 1.25
-    EXPECT_EQ(state().yoffset, 500);   // (1400 - 1000) x 1.25
+    EXPECT_EQ(state().xoffset, 625); // (2000 - 1500) x 1.25
+    EXPECT_EQ(state().yoffset, 500); // (1400 - 1000) x 1.25
     const SavedView afterFirst = state().savedview;
     EXPECT_EQ(afterFirst.width, 3750);
 
@@ -198,8 +199,10 @@ TEST_F(BoxToolsTest, ReleaseOnThePictureZoomsOnlyWhenArmed)
 
 TEST_F(Form1Test, WhatsThisTextsComeFromTheHelpTopics)
 {
-    platform.help.topicTexts = {{3, QStringLiteral("<h3>Elongate image box</h3>")}, {20, QStringLiteral("box")}};
+    platform.help.topicTexts = {{3, QStringLiteral("<h3>Elongate image box</h3>")},
+                                {20, QStringLiteral("box")}};
     start();
-    EXPECT_EQ(form->findChild<QWidget *>(QStringLiteral("long1"))->whatsThis(), QStringLiteral("<h3>Elongate image box</h3>"));
+    EXPECT_EQ(form->findChild<QWidget *>(QStringLiteral("long1"))->whatsThis(),
+              QStringLiteral("<h3>Elongate image box</h3>"));
     EXPECT_EQ(form->findChild<QWidget *>(QStringLiteral("Image2"))->whatsThis(), QStringLiteral("box"));
 }

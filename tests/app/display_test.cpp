@@ -40,8 +40,8 @@ TEST_F(Form1Test, TrueSizeCentresAPictureSmallerThanTheViewingArea)
     EXPECT_EQ(label1(), QStringLiteral("1/1"));
     EXPECT_FALSE(view()->image2()->hasPicture()) << "Image1 shows through the empty box";
     EXPECT_TRUE(view()->image1()->isVisibleTo(form.get()));
-    const SavedView expected{2000, 3000, 3000, 2380, 0, view()->vscroll()->maximum(), 0,
-                             view()->hscroll()->maximum()};
+    const SavedView expected{
+        2000, 3000, 3000, 2380, 0, view()->vscroll()->maximum(), 0, view()->hscroll()->maximum()};
     EXPECT_EQ(state().savedview, expected);
 }
 
@@ -220,9 +220,10 @@ TEST_F(Form1Test, AddingFilesKeepsTheCurrentPicture)
     EXPECT_EQ(platform.fileDialogs.openRequests[0].filterIndex, 2);
     EXPECT_TRUE(platform.fileDialogs.openMultiple[0]);
     EXPECT_EQ(platform.fileDialogs.openRequests[0].filter,
-              QStringLiteral("All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;"
-                             "*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*."
-                             "gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur"));
+              QStringLiteral(
+                  "All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;"
+                  "*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*."
+                  "gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur"));
     EXPECT_EQ(label1(), QStringLiteral("4/12"));
     EXPECT_EQ(form->pictureList().name(10), QStringLiteral("x.jpg"));
     EXPECT_EQ(form->pictureList().name(11), QStringLiteral("y.jpg"));

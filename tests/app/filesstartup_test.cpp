@@ -52,7 +52,8 @@ TEST_F(Form1Test, CancelOnTheDamagedSettingsMessageEndsTheProgram)
 TEST_F(Form1Test, ListFileArgumentOpensTheList)
 {
     const QString listPath = dir.filePath(QStringLiteral("holiday.pvl"));
-    ASSERT_TRUE(ListFileWriter::write(listPath, {{QStringLiteral("a.jpg"), dir.path()}, {QStringLiteral("b.jpg"), dir.path()}})
+    ASSERT_TRUE(ListFileWriter::write(
+                    listPath, {{QStringLiteral("a.jpg"), dir.path()}, {QStringLiteral("b.jpg"), dir.path()}})
                     .ok);
     start(listPath);
     ASSERT_EQ(form->pictureList().count(), 2);

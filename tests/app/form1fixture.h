@@ -10,10 +10,10 @@
 #include "settingsrecords.h"
 #include "testutils.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QScrollBar>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>

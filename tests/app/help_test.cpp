@@ -12,10 +12,11 @@ using namespace orv::test;
 
 TEST(HelpTopics, FragmentRunsToTheNextTopic)
 {
-    const QString html = QStringLiteral(
-        "<html><body><a name=\"topic-0\"></a><h1>Help</h1><a name=\"topic-3\"></a><h3>Elongate</h3><p>Taller.</p>"
-        "<a name=\"topic-31\"></a><h2>Bugs</h2></body></html>");
-    EXPECT_EQ(helpTopicFragment(html, 3), QStringLiteral("<a name=\"topic-3\"></a><h3>Elongate</h3><p>Taller.</p>"));
+    const QString html = QStringLiteral("<html><body><a name=\"topic-0\"></a><h1>Help</h1><a "
+                                        "name=\"topic-3\"></a><h3>Elongate</h3><p>Taller.</p>"
+                                        "<a name=\"topic-31\"></a><h2>Bugs</h2></body></html>");
+    EXPECT_EQ(helpTopicFragment(html, 3),
+              QStringLiteral("<a name=\"topic-3\"></a><h3>Elongate</h3><p>Taller.</p>"));
     EXPECT_EQ(helpTopicFragment(html, 31), QStringLiteral("<a name=\"topic-31\"></a><h2>Bugs</h2>"));
     EXPECT_TRUE(helpTopicFragment(html, 4).isEmpty());
     EXPECT_TRUE(helpTopicFragment(QString(), 3).isEmpty());
@@ -38,7 +39,8 @@ TEST(HelpViewer, ShowsTheDocumentAndTopics)
     const QString path = dir.filePath(QStringLiteral("Orvanta.HLP"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<html><body><a name=\"topic-0\"></a><h1>Orvanta Help</h1><a name=\"topic-31\"></a><p>Bugs</p></body></html>");
+    f.write("<html><body><a name=\"topic-0\"></a><h1>Orvanta Help</h1><a "
+            "name=\"topic-31\"></a><p>Bugs</p></body></html>");
     f.close();
     FakeMessageBoxes boxes;
     QtHelpViewer viewer(&boxes);

@@ -103,7 +103,8 @@ TEST_F(ModesTest, ToolbarToggleMovesTheHeightLimitBy360)
     EXPECT_EQ(state().toolbarshown, 0);
     EXPECT_EQ(state().maxboxheight, 6360);
     EXPECT_FALSE(form->toolbar()->isVisible());
-    EXPECT_DOUBLE_EQ(placer().top(view()->image1()), (6360 - 2000) / 2.0 + 20) << "redisplayed without the toolbar";
+    EXPECT_DOUBLE_EQ(placer().top(view()->image1()), (6360 - 2000) / 2.0 + 20)
+        << "redisplayed without the toolbar";
     form->action(QStringLiteral("mbar"))->trigger();
     EXPECT_EQ(state().maxboxheight, 6000);
     EXPECT_TRUE(form->toolbar()->isVisible());

@@ -24,8 +24,10 @@ TEST(StartupSplash, HandsOverOnceAndStaysUpMeanwhile)
     EXPECT_TRUE(visibleDuringHandOver);
     EXPECT_FALSE(splash->timer()->isActive());
     EXPECT_FALSE(splash->isVisible());
-    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Orvanta"));
-    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("For Windows"));
+    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblProductName"))->text(),
+              QStringLiteral("Orvanta"));
+    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(),
+              QStringLiteral("For Windows"));
     EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("95/98"));
     delete splash;
 }

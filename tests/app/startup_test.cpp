@@ -36,11 +36,14 @@ TEST(CommandLine, ClassifiesByExactLowerCaseEnding)
 
 TEST(CommandLine, RelativeNamesBecomeAbsolute)
 {
-    EXPECT_EQ(absoluteArgument(QStringLiteral("x.gif"), QStringLiteral("/home/u")), QStringLiteral("/home/u/x.gif"));
+    EXPECT_EQ(absoluteArgument(QStringLiteral("x.gif"), QStringLiteral("/home/u")),
+              QStringLiteral("/home/u/x.gif"));
     EXPECT_EQ(absoluteArgument(QStringLiteral("sub/x.gif"), QStringLiteral("/home/u")),
               QStringLiteral("/home/u/sub/x.gif"));
-    EXPECT_EQ(absoluteArgument(QStringLiteral("../x.gif"), QStringLiteral("/home/u")), QStringLiteral("/home/x.gif"));
-    EXPECT_EQ(absoluteArgument(QStringLiteral("/abs/x.gif"), QStringLiteral("/home/u")), QStringLiteral("/abs/x.gif"));
+    EXPECT_EQ(absoluteArgument(QStringLiteral("../x.gif"), QStringLiteral("/home/u")),
+              QStringLiteral("/home/x.gif"));
+    EXPECT_EQ(absoluteArgument(QStringLiteral("/abs/x.gif"), QStringLiteral("/home/u")),
+              QStringLiteral("/abs/x.gif"));
 }
 
 TEST_F(Form1Test, EmptyCommandLineShowsTheWelcomeSign)
@@ -52,7 +55,8 @@ TEST_F(Form1Test, EmptyCommandLineShowsTheWelcomeSign)
     EXPECT_EQ(label2(), QStringLiteral("Welcome. Open or make a pictures list to start."));
     EXPECT_TRUE(view()->image2()->hasPicture());
     EXPECT_EQ(view()->image2()->picture(), form->engine().sign());
-    EXPECT_EQ(placer().rect(view()->image2()), QRectF((9000 - 1860) / 2.0 + 15, (6000 - 2535) / 2.0 + 375, 1860, 2540));
+    EXPECT_EQ(placer().rect(view()->image2()),
+              QRectF((9000 - 1860) / 2.0 + 15, (6000 - 2535) / 2.0 + 375, 1860, 2540));
     EXPECT_EQ(state().maxboxwidth, 9000);
     EXPECT_EQ(state().maxboxheight, 6000);
     EXPECT_TRUE(platform.messageBoxes.shown.isEmpty());
@@ -117,7 +121,8 @@ TEST_F(Form1Test, MissingCommandLinePictureGetsRetryCancel)
     platform.messageBoxes.answers = {MsgResult::Cancel};
     start(path);
     ASSERT_EQ(platform.messageBoxes.shown.size(), 1);
-    EXPECT_EQ(platform.messageBoxes.shown[0].text, QStringLiteral("Specified picture file cannot be accessed!!"));
+    EXPECT_EQ(platform.messageBoxes.shown[0].text,
+              QStringLiteral("Specified picture file cannot be accessed!!"));
     EXPECT_EQ(form->pictureList().count(), 0);
     EXPECT_EQ(label1(), QStringLiteral("1/0"));
 }

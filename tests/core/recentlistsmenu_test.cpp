@@ -50,12 +50,11 @@ TEST(RecentListCaption, SurrogatePairsAreNotSplit)
                                                     QStringLiteral("abcdefghij.pvl"));
 }
 
-namespace
-{
+namespace {
 
 class RecentListsMenuTest : public ::testing::Test
 {
-  protected:
+protected:
     RecentListsMenuTest()
     {
         exitAction = menu.addAction(QStringLiteral("&Exit"));

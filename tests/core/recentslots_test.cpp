@@ -7,8 +7,7 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 QByteArray recovered()
 {

@@ -11,12 +11,11 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 class RecentSlotStoreTest : public ::testing::Test
 {
-  protected:
+protected:
     // Stands in for the settings reader: re-creates the file as its recovery does.
     void recreate()
     {

@@ -6,8 +6,7 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 QByteArray optionRecord(const QByteArray &label, const QByteArray &value)
 {

@@ -10,8 +10,7 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 QByteArray pad(const QByteArray &text, int width)
 {

@@ -12,12 +12,11 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 class ListFileCommandsTest : public ::testing::Test
 {
-  protected:
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());

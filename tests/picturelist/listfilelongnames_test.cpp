@@ -11,8 +11,7 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 const QString longPhoto = QStringLiteral("PXL_20240315_101522345.jpg");
 

@@ -155,8 +155,9 @@ TEST(FolderScan, ListsPicturesWithoutRegardToCase)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QStringList present{"IMG_0001.JPG", "apple.jpeg", "Zebra.jpg", "b.Dib", "c.png", "d.jpg.bak",
-                              "noext", ".hidden.jpg", "e.WMF", "f.emf", "g.ico", "h.CUR", "i.gif", "j.bmp"};
+    const QStringList present{"IMG_0001.JPG", "apple.jpeg", "Zebra.jpg",   "b.Dib", "c.png",
+                              "d.jpg.bak",    "noext",      ".hidden.jpg", "e.WMF", "f.emf",
+                              "g.ico",        "h.CUR",      "i.gif",       "j.bmp"};
     for (const QString &name : present)
         touch(dir.filePath(name));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
@@ -202,7 +203,8 @@ TEST(FolderScan, UnreadableFolderIsReported)
     const QString locked = dir.filePath(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkdir(locked));
     touch(locked + QStringLiteral("/a.jpg"));
-    const QFileDevice::Permissions all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const QFileDevice::Permissions all =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     // Neither without read nor without search permission.
     for (const QFileDevice::Permissions p : {QFileDevice::WriteOwner | QFileDevice::ExeOwner,
                                              QFileDevice::ReadOwner | QFileDevice::WriteOwner}) {
@@ -217,8 +219,8 @@ TEST(FolderScan, UnreadableFolderIsReported)
 TEST(FolderScan, TenThousandPicturesListAndAddQuickly)
 {
     // Memory-backed when there is one: creating the files is the slow part.
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/orvanta-XXXXXX"));
     ASSERT_TRUE(dir.isValid());
     const int n = 10000;

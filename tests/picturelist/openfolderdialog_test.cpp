@@ -55,7 +55,8 @@ struct DialogFixture {
         drives.notReady = {d};
         PlatformServices services = platform.services();
         services.drives = &drives;
-        dialog = std::make_unique<OpenFolderDialog>(list, services, host, nullptr, c + QStringLiteral("/pics"));
+        dialog =
+            std::make_unique<OpenFolderDialog>(list, services, host, nullptr, c + QStringLiteral("/pics"));
     }
 
     template <typename T> T *child(const char *name)
@@ -124,8 +125,8 @@ TEST(OpenFolderDialog, ReplaceAndAddFromTheShownFolder)
     const int result = fx.run([&] {
         EXPECT_EQ(fx.fileList(), (QStringList{"a.gif", "b.JPG", "C.dib"}));
         fx.click("repl");
-        EXPECT_EQ(fx.list.entries(), (std::vector<PictureEntry>{
-                                         {"a.gif", folder}, {"b.JPG", folder}, {"C.dib", folder}}));
+        EXPECT_EQ(fx.list.entries(),
+                  (std::vector<PictureEntry>{{"a.gif", folder}, {"b.JPG", folder}, {"C.dib", folder}}));
         EXPECT_EQ(fx.host.label1, QStringLiteral("0/3"));
         fx.click("append");
         EXPECT_TRUE(fx.dialog->isVisible()); // both leave the dialog open
@@ -233,8 +234,8 @@ TEST(OpenFolderDialog, VanishedFolders)
         EXPECT_EQ(fx.dialog->folder(), fx.c + QStringLiteral("/pics"));
         ASSERT_EQ(fx.platform.messageBoxes.shown.size(), 1);
         EXPECT_EQ(fx.platform.messageBoxes.shown[0].text,
-                  QStringLiteral("This folder cannot be read:\n")
-                      + QDir::toNativeSeparators(fx.c + QStringLiteral("/pics/sub")));
+                  QStringLiteral("This folder cannot be read:\n") +
+                      QDir::toNativeSeparators(fx.c + QStringLiteral("/pics/sub")));
         EXPECT_EQ(fx.platform.messageBoxes.shown[0].icon, MsgIcon::Critical);
         fx.click("ok");
     });

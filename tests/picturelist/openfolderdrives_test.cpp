@@ -11,15 +11,9 @@ TEST(OpenFolderDrives, FolderBelongsToTheDeepestDriveAboveIt)
 {
     const QList<DriveEntry> drives{{"/", "/"}, {"/media/usb", "usb"}, {"/media/usb2", "usb2"}, {"C:/", "c:"}};
     const std::pair<QString, int> cases[] = {
-        {"/", 0},
-        {"/home/me", 0},
-        {"/media", 0},
-        {"/media/usb", 1},
-        {"/media/usb/pics", 1},
-        {"/media/usb2/pics", 2},
-        {"/media/usbx", 0},
-        {"C:/pics", 3},
-        {"C:/", 3},
+        {"/", 0},           {"/home/me", 0},        {"/media", 0},
+        {"/media/usb", 1},  {"/media/usb/pics", 1}, {"/media/usb2/pics", 2},
+        {"/media/usbx", 0}, {"C:/pics", 3},         {"C:/", 3},
         {"C:", 3},
     };
     for (const auto &[folder, index] : cases)

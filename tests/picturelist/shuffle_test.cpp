@@ -66,8 +66,7 @@ TEST(Shuffle, FollowsTheCoinFlips)
     for (const Case &c : cases) {
         FakeRandomSource random(c.flips);
         std::vector<PictureEntry> cliplist;
-        EXPECT_EQ(lettersOf(shuffledEntries(letters(c.in), cliplist, random)), c.out)
-            << c.in.toStdString();
+        EXPECT_EQ(lettersOf(shuffledEntries(letters(c.in), cliplist, random)), c.out) << c.in.toStdString();
         EXPECT_TRUE(random.values.empty()) << "unused flips for " << c.in.toStdString();
         EXPECT_EQ(random.seedings, 1);
     }
@@ -80,13 +79,8 @@ TEST(Shuffle, CoinTakesTheNumberAtSinglePrecision)
         int coin;
     };
     const Case cases[] = {
-        {0.0, 0},
-        {0.25, 0},
-        {0.4999, 0},
-        {0.49999999, 1}, // 0.5 in single precision
-        {0.5, 1},
-        {0.75, 1},
-        {0.99999999, 1}, // 1.0 in single precision: still a 1, never a 2
+        {0.0, 0}, {0.25, 0}, {0.4999, 0},     {0.49999999, 1}, // 0.5 in single precision
+        {0.5, 1}, {0.75, 1}, {0.99999999, 1}, // 1.0 in single precision: still a 1, never a 2
     };
     for (const Case &c : cases)
         EXPECT_EQ(shuffleCoin(c.u), c.coin) << c.u;

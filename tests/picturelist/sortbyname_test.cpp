@@ -143,8 +143,8 @@ TEST(SortByName, MatchesThePlainPartitionSortOnOrderedShapes)
     std::vector<QStringList> shapes(4);
     for (int i = 0; i < n; ++i) {
         const QString key = QStringLiteral("%1").arg(i / 3, 5, 10, QLatin1Char('0'));
-        shapes[0] << key;                                               // ascending with repeats
-        shapes[1].prepend(key);                                         // descending with repeats
+        shapes[0] << key;       // ascending with repeats
+        shapes[1].prepend(key); // descending with repeats
         shapes[2] << QStringLiteral("%1").arg(i % (n / 2), 5, 10, QLatin1Char('0')); // two sorted halves
         shapes[3] << QStringLiteral("%1").arg(i < n / 2 ? i : n - i, 5, 10, QLatin1Char('0')); // organ pipe
     }
@@ -199,8 +199,7 @@ TEST(SortByName, MenuCommandReordersTheListInOneReset)
 
     msrtnmeclick(list);
 
-    const std::vector<PictureEntry> expected{
-        {"B.jpg", ""}, {"a.jpg", "/q"}, {"b.jpg", "/p"}};
+    const std::vector<PictureEntry> expected{{"B.jpg", ""}, {"a.jpg", "/q"}, {"b.jpg", "/p"}};
     EXPECT_EQ(list.entries(), expected);
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(removals.count(), 0);

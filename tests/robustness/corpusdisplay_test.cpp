@@ -132,7 +132,8 @@ TEST_F(RealPicturesTest, CommandLineFilesAtOddPathsOpen)
     SettingsRecords::writeRecoveryDefaults(ini);
     writeFile(path(SettingsFile::fileName()), ini);
     const QString names[] = {QStringLiteral("with blanks .bmp"), QStringLiteral("Übersicht – 写真.jpg"),
-                             QStringLiteral("line\nbreak.bmp"), QString(240, QLatin1Char('p')) + QStringLiteral(".bmp")};
+                             QStringLiteral("line\nbreak.bmp"),
+                             QString(240, QLatin1Char('p')) + QStringLiteral(".bmp")};
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
         writePicture(path(name), 40, 30);

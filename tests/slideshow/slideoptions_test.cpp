@@ -20,8 +20,7 @@
 
 using namespace orv;
 
-namespace
-{
+namespace {
 
 const QString damaged = QStringLiteral(
     "The 'Orvanta.ini' file is missing or corrupted. This file is important to run this program. Press ok "
@@ -31,7 +30,7 @@ const QString invalid = QStringLiteral("Invalid slideshow timer duration. (Expec
 
 class SlideOptionsTest : public ::testing::Test
 {
-  protected:
+protected:
     void store(const char *interval, int fitstyle, int showsplash)
     {
         QByteArray bytes = test::readFile(file.path());

@@ -110,7 +110,10 @@ class FakeHelpViewer : public HelpViewer
 {
 public:
     void showContents(QWidget *, const QString &helpFile) override { contents << helpFile; }
-    void showTopic(QWidget *, const QString &helpFile, int context) override { topics << qMakePair(helpFile, context); }
+    void showTopic(QWidget *, const QString &helpFile, int context) override
+    {
+        topics << qMakePair(helpFile, context);
+    }
     QString topicText(const QString &, int context) override { return topicTexts.value(context); }
     void enterContextHelpMode() override { ++contextHelpModes; }
 

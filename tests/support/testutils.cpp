@@ -37,8 +37,8 @@ void writePicture(const QString &path, int width, int height)
     img.fill(Qt::darkCyan);
     const QString suffix = QFileInfo(path).suffix().toLower();
     const char *format = (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) ? "JPEG"
-                         : suffix == QLatin1String("gif")                                     ? "BMP"
-                                                                                               : "BMP";
+                         : suffix == QLatin1String("gif")                                    ? "BMP"
+                                                                                             : "BMP";
     ASSERT_TRUE(img.save(path, format)) << path.toStdString();
 }
 

@@ -58,9 +58,11 @@ TEST(FitBox, SquaresTheBoxThenKeepsTheProportions)
     // A wide box squares on its width, limited by the height limit.
     EXPECT_EQ(fitBox(1000, 1000, {8000, 2000}, 9000, 7000), (BoxSize{7000, 7000}));
     // Too tall for the height limit: height pinned, width from the ratio.
-    EXPECT_EQ(fitBox(3000, 2900, {7500, 7500}, 9000, 7000), (BoxSize{approx(7000 * (3000.0 / 2900.0)), 7000}));
+    EXPECT_EQ(fitBox(3000, 2900, {7500, 7500}, 9000, 7000),
+              (BoxSize{approx(7000 * (3000.0 / 2900.0)), 7000}));
     // Upright but the width would pass the width limit.
-    EXPECT_EQ(fitBox(2000, 2100, {1000, 9500}, 9000, 20000), (BoxSize{9000, approx(9000 * (2100.0 / 2000.0))}));
+    EXPECT_EQ(fitBox(2000, 2100, {1000, 9500}, 9000, 20000),
+              (BoxSize{9000, approx(9000 * (2100.0 / 2000.0))}));
     // The fitted box is the start of the next fit: fitting twice is stable.
     const BoxSize once = fitBox(4000, 3000, {1860, 2535}, 9000, 7000);
     EXPECT_EQ(fitBox(4000, 3000, once, 9000, 7000), (BoxSize{2535, 1902}));

@@ -178,7 +178,8 @@ TEST_F(DisplayPrefetchTest, MissingPictureStillAsksRetryOrCancelAtDisplayTime)
     platform.messageBoxes.answers = {MsgResult::Retry, MsgResult::Cancel};
     show(2);
     ASSERT_EQ(platform.messageBoxes.shown.size(), 2);
-    EXPECT_EQ(platform.messageBoxes.shown[0].text, QStringLiteral("Specified picture file cannot be accessed!!"));
+    EXPECT_EQ(platform.messageBoxes.shown[0].text,
+              QStringLiteral("Specified picture file cannot be accessed!!"));
     EXPECT_EQ(platform.messageBoxes.shown[0].buttons, MsgButtons::RetryCancel);
     EXPECT_EQ(list.count(), 2) << "Cancel removes the entry";
     EXPECT_EQ(list.fullPath(1).endsWith(QStringLiteral("c.pic")), true);

@@ -25,8 +25,9 @@ QByteArray twoColourJpeg(QSize size, int orientation)
     if (orientation == 1)
         return jpeg;
     // APP1 "Exif": a little-endian TIFF header and one IFD entry, the orientation.
-    const QByteArray tiff = QByteArray("II*\0\x08\0\0\0", 8) + QByteArray("\x01\0", 2)
-                            + QByteArray("\x12\x01\x03\0\x01\0\0\0", 8) + char(orientation) + QByteArray(7, '\0');
+    const QByteArray tiff = QByteArray("II*\0\x08\0\0\0", 8) + QByteArray("\x01\0", 2) +
+                            QByteArray("\x12\x01\x03\0\x01\0\0\0", 8) + char(orientation) +
+                            QByteArray(7, '\0');
     const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray app1("\xFF\xE1", 2);
     const quint16 length = quint16(payload.size() + 2);
@@ -36,8 +37,14 @@ QByteArray twoColourJpeg(QSize size, int orientation)
     return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
-bool reddish(QRgb c) { return qRed(c) > 180 && qBlue(c) < 80; }
-bool bluish(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80; }
+bool reddish(QRgb c)
+{
+    return qRed(c) > 180 && qBlue(c) < 80;
+}
+bool bluish(QRgb c)
+{
+    return qBlue(c) > 180 && qRed(c) < 80;
+}
 
 TEST(JpegScaleTest, DecodesSmallerButNeverBelowTheSizeAskedFor)
 {
@@ -67,9 +74,9 @@ TEST(JpegScaleTest, DecodesSmallerButNeverBelowTheSizeAskedFor)
     QTemporaryDir dir;
     const QtPictureLoader loader(96.0);
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.stored.width() << "x" << c.stored.height() << " orientation "
-                                        << c.orientation << " minimum " << c.minimum.width() << "x"
-                                        << c.minimum.height());
+        SCOPED_TRACE(testing::Message()
+                     << c.stored.width() << "x" << c.stored.height() << " orientation " << c.orientation
+                     << " minimum " << c.minimum.width() << "x" << c.minimum.height());
         const QString path = dir.filePath(QStringLiteral("p.jpg"));
         writeFile(path, twoColourJpeg(c.stored, c.orientation));
 

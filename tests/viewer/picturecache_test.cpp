@@ -219,8 +219,9 @@ TEST_F(PictureCacheTest, ReducedPictureServesOnlyRequestsItCovers)
     };
     const QString a = picture("a.pic", "40 30 red");
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "prefetched " << c.prefetched.width() << "x" << c.prefetched.height()
-                                        << ", asked " << c.asked.width() << "x" << c.asked.height());
+        SCOPED_TRACE(testing::Message()
+                     << "prefetched " << c.prefetched.width() << "x" << c.prefetched.height() << ", asked "
+                     << c.asked.width() << "x" << c.asked.height());
         ScriptedLoader fresh;
         PictureCache cache(fresh);
         cache.prefetch(a, c.prefetched);

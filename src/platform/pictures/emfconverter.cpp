@@ -89,8 +89,8 @@ std::optional<ParsedHeader> parseHeader(const QByteArray &d)
     std::optional<qint32> umX, umY;
     const quint32 descLength = le::u32(d, DescriptionLengthAt);
     const quint32 descOffset = le::u32(d, DescriptionOffsetAt);
-    if (size >= HeaderWithMicrometers && (descLength == 0 || descOffset >= HeaderWithMicrometers)
-        && (le::u32(d, PixelFormatSizeAt) == 0 || le::u32(d, PixelFormatOffsetAt) >= HeaderWithMicrometers)) {
+    if (size >= HeaderWithMicrometers && (descLength == 0 || descOffset >= HeaderWithMicrometers) &&
+        (le::u32(d, PixelFormatSizeAt) == 0 || le::u32(d, PixelFormatOffsetAt) >= HeaderWithMicrometers)) {
         umX = le::s32(d, MicrometersOffset);
         umY = le::s32(d, MicrometersOffset + 4);
     }
@@ -99,7 +99,8 @@ std::optional<ParsedHeader> parseHeader(const QByteArray &d)
 
     ParsedHeader h;
     h.size = size;
-    h.frame.naturalTwips = QSize(std::max(1, twipsFromHimetric(width)), std::max(1, twipsFromHimetric(height)));
+    h.frame.naturalTwips =
+        QSize(std::max(1, twipsFromHimetric(width)), std::max(1, twipsFromHimetric(height)));
     h.frame.deviceFrame = QRectF(left * sx, top * sy, width * sx, height * sy);
     // The frame in device pixels becomes 32-bit bounds: a header whose device and
     // millimetre sizes put it out of that range is unusable.
@@ -170,8 +171,8 @@ QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
     le::put32(d, BoundsAt + 8, quint32(right));
     le::put32(d, BoundsAt + 12, quint32(bottom));
 
-    if (le::s32(d, DeviceAt) <= 0 || le::s32(d, DeviceAt + 4) <= 0 || le::s32(d, MillimetersAt) <= 0
-        || le::s32(d, MillimetersAt + 4) <= 0) {
+    if (le::s32(d, DeviceAt) <= 0 || le::s32(d, DeviceAt + 4) <= 0 || le::s32(d, MillimetersAt) <= 0 ||
+        le::s32(d, MillimetersAt + 4) <= 0) {
         le::put32(d, DeviceAt, 1024);
         le::put32(d, DeviceAt + 4, 768);
         le::put32(d, MillimetersAt, 271);
@@ -184,7 +185,8 @@ QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
 
 bool looksLikeEmf(const QByteArray &head)
 {
-    return head.size() >= BaseHeaderSize && le::u32(head, 0) == EmrHeader && le::u32(head, 40) == EmfSignature;
+    return head.size() >= BaseHeaderSize && le::u32(head, 0) == EmrHeader &&
+           le::u32(head, 40) == EmfSignature;
 }
 
 std::optional<EmfFrame> readEmfFrame(const QByteArray &data)

@@ -7,17 +7,17 @@
 #include "wmfconverter.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QImageReader>
 #include <QLoggingCategory>
 
 #include <QtEndian>
 
 #ifdef Q_OS_LINUX
-#include <sys/mman.h>
 #include <cstdlib>
+#include <sys/mman.h>
 #endif
 
 #include <algorithm>
@@ -79,8 +79,8 @@ bool tooLarge(QSize size)
 // Colour resolution of a decoded icon entry, to prefer the richest of equally large ones.
 int colorBits(const QImage &image)
 {
-    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
-        || image.format() == QImage::Format_MonoLSB)
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+        image.format() == QImage::Format_MonoLSB)
         return int(std::ceil(std::log2(std::max<qsizetype>(2, image.colorCount()))));
     return image.depth();
 }
@@ -154,8 +154,8 @@ int jpegScaleDenominator(QSize stored, QSize minimum)
     const int needWidth = std::min(stored.width(), minimum.width());
     const int needHeight = std::min(stored.height(), minimum.height());
     for (int n : {8, 4, 2}) {
-        if (stored.width() % n == 0 && stored.height() % n == 0 && stored.width() / n >= needWidth
-            && stored.height() / n >= needHeight)
+        if (stored.width() % n == 0 && stored.height() % n == 0 && stored.width() / n >= needWidth &&
+            stored.height() / n >= needHeight)
             return n;
     }
     return 1;
@@ -178,8 +178,9 @@ QImage hugePageImage(QSize size)
     if (posix_memalign(&data, HugePage, rounded) != 0)
         return QImage();
     madvise(data, rounded, MADV_HUGEPAGE);
-    QImage image(static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
-                 [](void *p) { std::free(p); }, data);
+    QImage image(
+        static_cast<uchar *>(data), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+        [](void *p) { std::free(p); }, data);
     if (image.isNull())
         std::free(data);
     return image;
@@ -279,7 +280,8 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     } else {
         if (jpeg && declared.isValid()) {
             // A picture turned by its orientation is decoded before it is turned.
-            denominator = jpegScaleDenominator(declared, orientation >= 5 ? minimumPixels.transposed() : minimumPixels);
+            denominator =
+                jpegScaleDenominator(declared, orientation >= 5 ? minimumPixels.transposed() : minimumPixels);
             if (denominator > 1)
                 reader.setScaledSize(declared / denominator);
             if (reader.imageFormat() == QImage::Format_RGB32)
@@ -313,7 +315,8 @@ void warnOnce(const MetafileProcess &helper)
 {
     static std::atomic_bool warned = false;
     if (!warned.exchange(true))
-        qCWarning(lcPictures, "The metafile converter %s cannot be run: WMF and EMF pictures cannot be shown.",
+        qCWarning(lcPictures,
+                  "The metafile converter %s cannot be run: WMF and EMF pictures cannot be shown.",
                   qUtf8Printable(QDir::toNativeSeparators(helper.helperPath())));
 }
 
@@ -400,12 +403,12 @@ LoadedPicture QtPictureLoader::load(const QString &path, QSize minimumPixels) co
     return loadFromDevice(file, minimumPixels);
 }
 
-LoadedPicture QtPictureLoader::loadFromBytes(const QByteArray &bytes) const
+LoadedPicture QtPictureLoader::loadFromBytes(const QByteArray &bytes, QSize minimumPixels) const
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return loadFromDevice(buffer);
+    return loadFromDevice(buffer, minimumPixels);
 }
 
 } // namespace orv

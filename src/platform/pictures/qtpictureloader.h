@@ -25,8 +25,9 @@ public:
     // JPEG pictures are decoded at a reduced scale (1/2, 1/4 or 1/8) where that still
     // covers `minimumPixels`; other pictures load whole.
     LoadedPicture load(const QString &path, QSize minimumPixels) const override;
-    // The same for a picture held in memory (no file-access failures then).
-    LoadedPicture loadFromBytes(const QByteArray &bytes) const;
+    // The same for a picture held in memory (no file-access failures then); an invalid
+    // `minimumPixels` asks for the whole picture.
+    LoadedPicture loadFromBytes(const QByteArray &bytes, QSize minimumPixels = QSize()) const;
 
     // The metafile helper: beside the program unless set. Not to be changed while
     // pictures load on other threads.

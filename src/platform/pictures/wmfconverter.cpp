@@ -76,7 +76,17 @@ std::optional<Layout> readLayout(const QByteArray &d)
 
 // Mapping modes as numbered in metafiles; Placeable stands for libwmf's own mode of a
 // placeable file that sets none (units of the header's units per inch).
-enum MapMode { Text = 1, LoMetric, HiMetric, LoEnglish, HiEnglish, Twips, Isotropic, Anisotropic, Placeable = 100 };
+enum MapMode {
+    Text = 1,
+    LoMetric,
+    HiMetric,
+    LoEnglish,
+    HiEnglish,
+    Twips,
+    Isotropic,
+    Anisotropic,
+    Placeable = 100
+};
 
 // Record functions that change the mapping or draw.
 enum Function : quint16 {
@@ -417,8 +427,8 @@ struct Geometry {
 
 bool usable(const QRectF &r)
 {
-    return std::isfinite(r.left()) && std::isfinite(r.top()) && std::isfinite(r.width())
-        && std::isfinite(r.height()) && r.width() > 1e-6 && r.height() > 1e-6;
+    return std::isfinite(r.left()) && std::isfinite(r.top()) && std::isfinite(r.width()) &&
+           std::isfinite(r.height()) && r.width() > 1e-6 && r.height() > 1e-6;
 }
 
 // Natural size and frame. The frame is the area of the drawing shown as the picture:
@@ -438,8 +448,8 @@ std::optional<Geometry> geometry(const QByteArray &d, const Layout &layout, cons
             return std::nullopt;
         g.naturalTwips = QSize(std::max(1, int(std::lround(w * 1440.0 / layout.unitsPerInch))),
                                std::max(1, int(std::lround(h * 1440.0 / layout.unitsPerInch))));
-    } else if (mapping.windowSet() && mapping.logicalWindow().width() != 0
-               && mapping.logicalWindow().height() != 0) {
+    } else if (mapping.windowSet() && mapping.logicalWindow().width() != 0 &&
+               mapping.logicalWindow().height() != 0) {
         const QRectF window = mapping.logicalWindow();
         g.naturalTwips = QSize(int(std::abs(window.width())) * TwipsPerScreenUnit,
                                int(std::abs(window.height())) * TwipsPerScreenUnit);
@@ -454,7 +464,8 @@ std::optional<Geometry> geometry(const QByteArray &d, const Layout &layout, cons
     if (mapping.windowSet())
         frame = mapping.toDevice(mapping.logicalWindow());
     else if (layout.placeable)
-        frame = mapping.toDevice(QRectF(QPointF(layout.left, layout.top), QPointF(layout.right, layout.bottom)));
+        frame =
+            mapping.toDevice(QRectF(QPointF(layout.left, layout.top), QPointF(layout.right, layout.bottom)));
     if (!frame || !usable(*frame))
         frame = scanned;
     if (!usable(*frame))
@@ -498,8 +509,8 @@ struct ByteSink {
 
 struct SvgWriter {
     ByteSink out;
-    QRectF frame;  // device coordinates shown
-    QSize size;    // pixels
+    QRectF frame; // device coordinates shown
+    QSize size;   // pixels
     double sx = 1, sy = 1;
     bool begun = false;
     // Embedded bitmaps with more pixels are left out.
@@ -546,7 +557,9 @@ QByteArray hexColor(const wmfRGB &c)
 
 wmfRGB mix(const wmfRGB &a, const wmfRGB &b, double t)
 {
-    const auto m = [t](unsigned char x, unsigned char y) { return (unsigned char)std::lround(x + (y - x) * t); };
+    const auto m = [t](unsigned char x, unsigned char y) {
+        return (unsigned char)std::lround(x + (y - x) * t);
+    };
     return wmfRGB{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
 }
 
@@ -611,8 +624,8 @@ void writeFill(wmfAPI *api, SvgWriter *w, wmfDC *dc)
     if (style == BS_HATCHED) {
         // SVG without patterns: a hatch is drawn as its colour at the share of the area its
         // lines cover, over the background colour when the background is opaque.
-        const double coverage = (WMF_BRUSH_HATCH(brush) == HS_CROSS || WMF_BRUSH_HATCH(brush) == HS_DIAGCROSS)
-            ? 0.25 : 0.125;
+        const double coverage =
+            (WMF_BRUSH_HATCH(brush) == HS_CROSS || WMF_BRUSH_HATCH(brush) == HS_DIAGCROSS) ? 0.25 : 0.125;
         if (WMF_DC_OPAQUE(dc))
             color = mix(*WMF_DC_BACKGROUND(dc), color, coverage);
         else
@@ -775,9 +788,18 @@ void drawArc(wmfAPI *api, wmfDrawArc_t *a, ArcKind kind)
     writeStyle(api, w, a->dc, kind != ArcKind::Open && TO_FILL(a), TO_DRAW(a));
 }
 
-void drawPie(wmfAPI *api, wmfDrawArc_t *a) { drawArc(api, a, ArcKind::Pie); }
-void drawChord(wmfAPI *api, wmfDrawArc_t *a) { drawArc(api, a, ArcKind::Chord); }
-void drawOpenArc(wmfAPI *api, wmfDrawArc_t *a) { drawArc(api, a, ArcKind::Open); }
+void drawPie(wmfAPI *api, wmfDrawArc_t *a)
+{
+    drawArc(api, a, ArcKind::Pie);
+}
+void drawChord(wmfAPI *api, wmfDrawArc_t *a)
+{
+    drawArc(api, a, ArcKind::Chord);
+}
+void drawOpenArc(wmfAPI *api, wmfDrawArc_t *a)
+{
+    drawArc(api, a, ArcKind::Open);
+}
 
 void drawEllipse(wmfAPI *api, wmfDrawArc_t *a)
 {
@@ -854,14 +876,15 @@ void drawRectangle(wmfAPI *api, wmfDrawRectangle_t *r)
     w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\"", rect.x(), rect.y(), rect.width(),
               rect.height());
     if (r->width > 0 || r->height > 0)
-        w->printf(" rx=\"%.2f\" ry=\"%.2f\"", std::abs(r->width * w->sx) / 2, std::abs(r->height * w->sy) / 2);
+        w->printf(" rx=\"%.2f\" ry=\"%.2f\"", std::abs(r->width * w->sx) / 2,
+                  std::abs(r->height * w->sy) / 2);
     writeStyle(api, w, r->dc, TO_FILL(r), TO_DRAW(r));
 }
 
 void fillRect(SvgWriter *w, const QRectF &rect, const QByteArray &style)
 {
-    w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\" style=\"%s\"/>\n", rect.x(), rect.y(),
-              rect.width(), rect.height(), style.constData());
+    w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\" style=\"%s\"/>\n", rect.x(),
+              rect.y(), rect.width(), rect.height(), style.constData());
 }
 
 // Pattern blits: the brush, black or white over a rectangle; other raster operations
@@ -874,8 +897,8 @@ void ropDraw(wmfAPI *api, wmfROP_Draw_t *r)
     case 0x00F00021: // PATCOPY
         if (WMF_BRUSH_STYLE(WMF_DC_BRUSH(r->dc)) == BS_NULL)
             return;
-        w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\"", rect.x(), rect.y(), rect.width(),
-                  rect.height());
+        w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\"", rect.x(), rect.y(),
+                  rect.width(), rect.height());
         writeStyle(api, w, r->dc, true, false);
         break;
     case 0x00000042: // BLACKNESS
@@ -987,8 +1010,8 @@ void paintRegion(wmfAPI *api, wmfPolyRectangle_t *r)
         return;
     for (unsigned i = 0; i < r->count; ++i) {
         const QRectF rect = QRectF(w->map(r->TL[i]), w->map(r->BR[i])).normalized();
-        w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\"", rect.x(), rect.y(), rect.width(),
-                  rect.height());
+        w->printf("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\"", rect.x(), rect.y(),
+                  rect.width(), rect.height());
         writeStyle(api, w, r->dc, true, false);
     }
 }
@@ -1028,7 +1051,13 @@ bool bitmapWithinBounds(const wmfBMP_Read_t *r, qint64 maxPixels)
     const quint16 bits = le::u16(info, 14);
     const quint32 colours = le::u32(info, 32);
     switch (bits) {
-    case 0: case 1: case 4: case 8: case 16: case 24: case 32:
+    case 0:
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         break;
     default:
         return false;

@@ -24,8 +24,8 @@ using namespace orv;
 namespace {
 
 struct Entry {
-    QString format;    // corpus folder: bmp, cur, ...
-    QString folder;    // valid, questionable or malformed
+    QString format; // corpus folder: bmp, cur, ...
+    QString folder; // valid, questionable or malformed
     QString path;
     QString structure; // the README's description of the file's layout
 };
@@ -56,8 +56,8 @@ QList<Entry> readCorpus()
                 if (m.captured(2).endsWith(QLatin1String(".ref.png")))
                     continue;
                 entries.append({QLatin1String(format), m.captured(1),
-                                root.filePath(QLatin1String(format) + QLatin1Char('/') + m.captured(1)
-                                              + QLatin1Char('/') + m.captured(2)),
+                                root.filePath(QLatin1String(format) + QLatin1Char('/') + m.captured(1) +
+                                              QLatin1Char('/') + m.captured(2)),
                                 QString()});
             } else if (const auto s = structureLine.match(line); s.hasMatch() && !entries.isEmpty()) {
                 entries.last().structure = s.captured(1);
@@ -161,7 +161,8 @@ class CorpusFormat : public ::testing::TestWithParam<const char *>
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::exists(QDir(orv::test::corpusDir()).filePath(QLatin1String(GetParam()) + QLatin1String("/README.txt"))))
+        ASSERT_TRUE(QFile::exists(
+            QDir(orv::test::corpusDir()).filePath(QLatin1String(GetParam()) + QLatin1String("/README.txt"))))
             << "corpus not found in " << qPrintable(orv::test::corpusDir());
     }
     bool mine(const Entry &e) const { return e.format == QLatin1String(GetParam()); }
@@ -171,12 +172,14 @@ protected:
 
 TEST_P(CorpusFormat, WellFormedFilesLoadAtTheirDocumentedSize)
 {
-    const auto loaded = loadCorpus([this](const Entry &e) { return mine(e) && e.folder == QLatin1String("valid"); });
+    const auto loaded =
+        loadCorpus([this](const Entry &e) { return mine(e) && e.folder == QLatin1String("valid"); });
     EXPECT_FALSE(loaded.isEmpty());
     for (const auto &[e, r] : loaded) {
         const std::string name = e.path.toStdString();
         ASSERT_TRUE(r.ok()) << name << " error " << r.error;
-        EXPECT_TRUE(r.format == QImage::Format_RGB32 || r.format == QImage::Format_ARGB32_Premultiplied) << name;
+        EXPECT_TRUE(r.format == QImage::Format_RGB32 || r.format == QImage::Format_ARGB32_Premultiplied)
+            << name;
         const auto expected = documentedPixels(e);
         // Only metafiles without a placeable header have no documented size.
         if (!e.structure.contains(QLatin1String("NON-placeable"))) {
@@ -192,9 +195,11 @@ TEST_P(CorpusFormat, WellFormedFilesLoadAtTheirDocumentedSize)
                 << name << " " << e.structure.toStdString();
         }
         if (isMetafile(e)) {
-            EXPECT_EQ(r.size, rendered(QSize(pixelsOfTwips(r.twips.width()), pixelsOfTwips(r.twips.height()))))
+            EXPECT_EQ(r.size,
+                      rendered(QSize(pixelsOfTwips(r.twips.width()), pixelsOfTwips(r.twips.height()))))
                 << name;
-            EXPECT_LE(qint64(r.size.width()) * r.size.height(), QtPictureLoader::MaxMetafileRenderPixels) << name;
+            EXPECT_LE(qint64(r.size.width()) * r.size.height(), QtPictureLoader::MaxMetafileRenderPixels)
+                << name;
         } else {
             EXPECT_EQ(r.twips, r.size * 15) << name;
         }
@@ -203,10 +208,12 @@ TEST_P(CorpusFormat, WellFormedFilesLoadAtTheirDocumentedSize)
 
 TEST_P(CorpusFormat, DamagedAndUnusualFilesComeBackCleanly)
 {
-    const auto loaded = loadCorpus([this](const Entry &e) { return mine(e) && e.folder != QLatin1String("valid"); });
+    const auto loaded =
+        loadCorpus([this](const Entry &e) { return mine(e) && e.folder != QLatin1String("valid"); });
     for (const auto &[e, r] : loaded) {
         const std::string name = e.path.toStdString();
-        EXPECT_TRUE(r.ok() || (r.error == FileError::Other && !r.size.isValid())) << name << " error " << r.error;
+        EXPECT_TRUE(r.ok() || (r.error == FileError::Other && !r.size.isValid()))
+            << name << " error " << r.error;
         EXPECT_LT(r.ms, 5000) << name;
         if (e.structure.contains(QLatin1String("CONTENT-MISMATCH(actual=pict)"))) {
             EXPECT_EQ(r.error, FileError::Other) << name << ": no reader for Mac pictures";
@@ -219,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(PictureCorpus, CorpusFormat,
 
 TEST(PictureCorpus, ReferenceRenderingsMatch)
 {
-    const auto loaded = loadCorpus([](const Entry &e) { return QFile::exists(e.path + QLatin1String(".ref.png")); });
+    const auto loaded =
+        loadCorpus([](const Entry &e) { return QFile::exists(e.path + QLatin1String(".ref.png")); });
     int compared = 0;
     for (const auto &[e, r] : loaded) {
         const QImage reference(e.path + QLatin1String(".ref.png"));
@@ -234,9 +242,9 @@ TEST(PictureCorpus, ReferenceRenderingsMatch)
             for (int x = 0; x < a.width(); ++x) {
                 const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
                 const bool transparent = qAlpha(p) == 0 && qAlpha(q) == 0;
-                differing += !transparent
-                    && (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2
-                        || std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2);
+                differing += !transparent &&
+                             (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                              std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2);
             }
         }
         EXPECT_EQ(differing, 0) << e.path.toStdString();
@@ -246,8 +254,9 @@ TEST(PictureCorpus, ReferenceRenderingsMatch)
 
 TEST(PictureCorpus, ExifOrientationAgreesWithQtWhereQtReadsIt)
 {
-    const auto loaded = loadCorpus(
-        [](const Entry &e) { return e.format == QLatin1String("jpg") && e.folder == QLatin1String("valid"); });
+    const auto loaded = loadCorpus([](const Entry &e) {
+        return e.format == QLatin1String("jpg") && e.folder == QLatin1String("valid");
+    });
     int turned = 0;
     for (const auto &[e, r] : loaded) {
         QImageReader reader(e.path);

@@ -276,10 +276,25 @@ TEST(EmfRendering, TheFrameIsPlacedOnTheReferenceDevice)
     // The frame is one inch (2540 hundredths of a millimetre) square.
     const Case cases[] = {
         // 100 pixels a millimetre; the rounded millimetres would say 105.
-        {"micrometres preferred", {0, 0, 2540, 2540}, {1050, 1050}, {10, 10}, QSize(10500, 10500), {0, 0, 1270, 2540}},
-        {"nonsense micrometres ignored", {0, 0, 254, 254}, {1000, 1000}, {100, 100}, QSize(400, 400), {0, 0, 127, 254}},
+        {"micrometres preferred",
+         {0, 0, 2540, 2540},
+         {1050, 1050},
+         {10, 10},
+         QSize(10500, 10500),
+         {0, 0, 1270, 2540}},
+        {"nonsense micrometres ignored",
+         {0, 0, 254, 254},
+         {1000, 1000},
+         {100, 100},
+         QSize(400, 400),
+         {0, 0, 127, 254}},
         {"without micrometres", {0, 0, 254, 254}, {1000, 1000}, {100, 100}, std::nullopt, {0, 0, 127, 254}},
-        {"bounds unlike the frame", {10, 10, 20, 20}, {1000, 1000}, {100, 100}, std::nullopt, {0, 0, 127, 254}},
+        {"bounds unlike the frame",
+         {10, 10, 20, 20},
+         {1000, 1000},
+         {100, 100},
+         std::nullopt,
+         {0, 0, 127, 254}},
     };
     for (const Case &c : cases) {
         EmfWriter w(c.bounds, {0, 0, 2539, 2539}, c.device, c.mm, c.um);

@@ -38,7 +38,8 @@ public:
     {
         m_placeable = QByteArray();
         appendLe32(*m_placeable, 0x9AC6CDD7);
-        for (quint16 v : {quint16(0), quint16(left), quint16(top), quint16(right), quint16(bottom), unitsPerInch})
+        for (quint16 v :
+             {quint16(0), quint16(left), quint16(top), quint16(right), quint16(bottom), unitsPerInch})
             appendLe16(*m_placeable, v);
         appendLe32(*m_placeable, 0);
         quint16 checksum = 0;
@@ -89,13 +90,17 @@ public:
         selectObject(m_objects++);
     }
     void nullPen() { pen(5, 0, 0); }
-    void rectangle(int l, int t, int r, int b) { record(0x041B, {qint16(b), qint16(r), qint16(t), qint16(l)}); }
+    void rectangle(int l, int t, int r, int b)
+    {
+        record(0x041B, {qint16(b), qint16(r), qint16(t), qint16(l)});
+    }
     void moveTo(int x, int y) { record(0x0214, {qint16(y), qint16(x)}); }
     void lineTo(int x, int y) { record(0x0213, {qint16(y), qint16(x)}); }
     // GDI's Pie(l, t, r, b, xStart, yStart, xEnd, yEnd): counter-clockwise from start to end.
     void pie(int l, int t, int r, int b, int xs, int ys, int xe, int ye)
     {
-        record(0x081A, {qint16(ye), qint16(xe), qint16(ys), qint16(xs), qint16(b), qint16(r), qint16(t), qint16(l)});
+        record(0x081A,
+               {qint16(ye), qint16(xe), qint16(ys), qint16(xs), qint16(b), qint16(r), qint16(t), qint16(l)});
     }
     // A font `height` logical units high (negative: character height).
     void font(int height, const QByteArray &face)
@@ -155,8 +160,7 @@ public:
     EmfWriter(EmfRect bounds, EmfRect frame, QSize devicePixels, QSize millimetres,
               std::optional<QSize> micrometres = std::nullopt)
         : m_bounds(bounds), m_frame(frame), m_device(devicePixels), m_mm(millimetres), m_um(micrometres)
-    {
-    }
+    {}
 
     void record(quint32 type, std::initializer_list<quint32> values)
     {
@@ -172,7 +176,10 @@ public:
         record(37, {m_handles++});                      // EMR_SELECTOBJECT
     }
     void nullPen() { record(37, {0x80000008}); }
-    void rectangle(EmfRect r) { record(43, {quint32(r.left), quint32(r.top), quint32(r.right), quint32(r.bottom)}); }
+    void rectangle(EmfRect r)
+    {
+        record(43, {quint32(r.left), quint32(r.top), quint32(r.right), quint32(r.bottom)});
+    }
     // Appends bytes as they are, for damaged files.
     void raw(const QByteArray &bytes) { m_tail += bytes; }
 

@@ -1,9 +1,8 @@
 // The loader on generated files: failure kinds, format by content, icon entries, Exif
 // orientation and the size limits.
 
-#include "qtpictureloader.h"
-#include "testutils.h"
 #include "metafilewriters.h"
+#include "qtpictureloader.h"
 #include "testutils.h"
 
 #include <QBuffer>
@@ -193,16 +192,16 @@ TEST_F(PictureLoaderTest, TheContentDecidesTheFormatNotTheName)
     const struct {
         const char *source, *disguise;
     } cases[] = {
-        {"jpg/valid/qt-beavis.jpg", "beavis.bmp"},     {"gif/valid/qt-trolltech.gif", "trolltech.jpg"},
-        {"bmp/valid/qt-colorful.bmp", "colorful.gif"}, {"bmp/valid/qt-colorful.bmp", "colorful.dib"},
-        {"ico/valid/qt-WORLD.ico", "world.bmp"},       {"wmf/valid/gm-ski.wmf", "ski.emf"},
+        {"jpg/valid/qt-beavis.jpg", "beavis.bmp"},       {"gif/valid/qt-trolltech.gif", "trolltech.jpg"},
+        {"bmp/valid/qt-colorful.bmp", "colorful.gif"},   {"bmp/valid/qt-colorful.bmp", "colorful.dib"},
+        {"ico/valid/qt-WORLD.ico", "world.bmp"},         {"wmf/valid/gm-ski.wmf", "ski.emf"},
         {"emf/valid/lo-TestRoundRect.emf", "round.wmf"},
     };
     for (const auto &c : cases) {
         const LoadedPicture original = m_loader.load(corpus(QString::fromLatin1(c.source)));
         ASSERT_TRUE(original.ok()) << c.source;
-        const LoadedPicture disguised =
-            loadBytes(orv::test::readFile(corpus(QString::fromLatin1(c.source))), QString::fromLatin1(c.disguise));
+        const LoadedPicture disguised = loadBytes(orv::test::readFile(corpus(QString::fromLatin1(c.source))),
+                                                  QString::fromLatin1(c.disguise));
         ASSERT_TRUE(disguised.ok()) << c.disguise;
         EXPECT_EQ(disguised.naturalTwips, original.naturalTwips) << c.disguise;
         EXPECT_TRUE(disguised.image == original.image) << c.disguise;
@@ -233,8 +232,16 @@ TEST_F(PictureLoaderTest, IconsShowTheirLargestEntry)
         {"sizes.ico", 1, {filled(16, 16, red), filled(48, 48, green), filled(32, 32, blue)}, {48, 48}, green},
         {"sizes.cur", 2, {filled(16, 16, red), filled(32, 32, blue), filled(48, 48, green)}, {48, 48}, green},
         // Equally large: the entry with more colours wins, wherever it is.
-        {"depths.ico", 1, {filled(32, 32, blue, QImage::Format_Indexed8), filled(32, 32, green)}, {32, 32}, green},
-        {"depths2.ico", 1, {filled(32, 32, green), filled(32, 32, blue, QImage::Format_Indexed8)}, {32, 32}, green},
+        {"depths.ico",
+         1,
+         {filled(32, 32, blue, QImage::Format_Indexed8), filled(32, 32, green)},
+         {32, 32},
+         green},
+        {"depths2.ico",
+         1,
+         {filled(32, 32, green), filled(32, 32, blue, QImage::Format_Indexed8)},
+         {32, 32},
+         green},
     };
     for (const auto &c : cases) {
         const LoadedPicture p = loadBytes(iconWith(c.type, c.entries), QString::fromLatin1(c.name));
@@ -261,14 +268,15 @@ TEST_F(PictureLoaderTest, ExifOrientationIsApplied)
         int orientation;
         quint16 type;
         QRgb topLeft, topRight, bottomLeft, bottomRight;
-    } cases[] = {
-        {1, 3, r, g, b, y}, {2, 3, g, r, y, b}, {3, 3, y, b, g, r}, {4, 3, b, y, r, g},
-        {5, 3, r, b, g, y}, {6, 3, b, r, y, g}, {7, 3, y, g, b, r}, {8, 3, g, y, r, b},
-        {6, 9, b, r, y, g}, // the tag written as a 32-bit value, as some cameras do
-    };
+    } cases[] =
+        {
+            {1, 3, r, g, b, y}, {2, 3, g, r, y, b}, {3, 3, y, b, g, r}, {4, 3, b, y, r, g},
+            {5, 3, r, b, g, y}, {6, 3, b, r, y, g}, {7, 3, y, g, b, r}, {8, 3, g, y, r, b},
+            {6, 9, b, r, y, g}, // the tag written as a 32-bit value, as some cameras do
+        };
     const auto near = [](QRgb a, QRgb e) {
-        return std::abs(qRed(a) - qRed(e)) < 40 && std::abs(qGreen(a) - qGreen(e)) < 40
-            && std::abs(qBlue(a) - qBlue(e)) < 40;
+        return std::abs(qRed(a) - qRed(e)) < 40 && std::abs(qGreen(a) - qGreen(e)) < 40 &&
+               std::abs(qBlue(a) - qBlue(e)) < 40;
     };
     for (const auto &c : cases) {
         const LoadedPicture p = loadBytes(jpegWithOrientation(source, c.orientation, c.type), "turned.jpg");
@@ -305,7 +313,6 @@ TEST_F(PictureLoaderTest, HugeClaimsInTinyFilesFailFast)
     appendLe16(gif, 64000);
     gif += QByteArray("\0\x08\x02\x4c\x01\0;", 7);
     gif += QByteArray(2000, '\0');
-
 
     const struct {
         const char *name;
