@@ -55,9 +55,13 @@ void ListFileCommands::openlistclick(const QString &path)
         message(QStringLiteral("This list no longer exists"), MsgIcon::None);
         return;
     }
-    Q_EMIT curpicChanged(1);
-
     ListFileReader::Result read = ListFileReader::read(path);
+    if (FileError::isFileAccess(read.error) && read.entries.empty()) {
+        // Nothing could be read: the user's current list stays as it was.
+        message(QStringLiteral("unable to load file") + path, MsgIcon::None);
+        return;
+    }
+    Q_EMIT curpicChanged(1);
     m_list.setEntries(std::move(read.entries));
     if (read.error != FileError::None) {
         // Entries read before the failure stay in the list.

@@ -63,7 +63,8 @@ QByteArrayView ListFileField::trimmedRight(QByteArrayView field)
 QString ListFileField::decodeText(QByteArrayView bytes)
 {
     // Keep a leading byte-order mark as a character: the field is taken as is.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

@@ -58,7 +58,8 @@ qsizetype paddedToRecords(qsizetype n)
 
 bool strictUtf8(QByteArrayView bytes, QString &out)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     out = utf8.decode(bytes);
     return !utf8.hasError();
 }

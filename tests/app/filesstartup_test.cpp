@@ -111,3 +111,20 @@ TEST_F(Form1Test, SlideshowOptionsOpenFromTheViewMenuAndAreKept)
     form->load();
     EXPECT_EQ(form->slideshowSettings().interval(), 7000) << "read back at the next start";
 }
+
+TEST_F(Form1Test, AListFileThatCannotBeReadLeavesTheCurrentListAlone)
+{
+    start();
+    appendPicture(QStringLiteral("a.jpg"));
+    state().curpic = 1;
+    form->engine().disp();
+    // The file is there when checked but gone when read.
+    const QString listPath = dir.filePath(QStringLiteral("vanishing.pvl"));
+    platform.fileSystem.scripted[listPath] = true;
+    form->listFiles().openlistclick(listPath);
+    ASSERT_EQ(platform.messageBoxes.shown.size(), 1);
+    EXPECT_EQ(platform.messageBoxes.shown[0].text, QStringLiteral("unable to load file") + listPath);
+    EXPECT_EQ(form->pictureList().count(), 1);
+    EXPECT_EQ(label1(), QStringLiteral("1/1"));
+    EXPECT_TRUE(form->openedfile().isEmpty());
+}

@@ -1,5 +1,6 @@
 // The list-file format byte for byte: records, end record, overwriting in
 // place, reading to the end record or the end of the file, field text.
+#include "listfilefield.h"
 #include "listfileformat.h"
 #include "listfilereader.h"
 #include "listfilewriter.h"
@@ -133,4 +134,13 @@ TEST(ListFile, WriteThatCannotCreateTheFileFailsWithAReason)
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.errorString.isEmpty());
     EXPECT_EQ(test::readFile(dir.filePath("plain")), QByteArray("not a folder"));
+}
+
+TEST(ListFileField, AnsiNameEndingInANonAsciiLetterReadsBackWhole)
+{
+    // "CAFÉ" written by a Windows build: the last byte (0xC9) starts a UTF-8
+    // sequence that never ends, so the field is Windows-1252, not cut UTF-8.
+    QByteArray field("CAF\xC9");
+    field = field.leftJustified(20, ' ');
+    EXPECT_EQ(orv::ListFileField::decode(field), QString::fromUtf8("CAF\xC3\x89"));
 }

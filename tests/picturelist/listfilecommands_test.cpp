@@ -77,16 +77,17 @@ TEST_F(ListFileCommandsTest, AMissingListIsReportedAndChangesNothing)
     EXPECT_TRUE(commands.openedfile().isEmpty());
 }
 
-TEST_F(ListFileCommandsTest, AReadErrorKeepsWhatWasReadAndSkipsTheRest)
+TEST_F(ListFileCommandsTest, AFileThatCannotBeReadLeavesTheListAlone)
 {
-    // The file is there when checked but cannot be opened when read.
+    // The file is there when checked but cannot be opened when read: the
+    // user's list is not emptied for nothing.
     const QString file = path("vanishing.pvl");
     fake.fileSystem.scripted[file] = true;
     commands.openlistclick(file);
     EXPECT_EQ(fake.messageBoxes.texts(), QStringList{QStringLiteral("unable to load file") + file});
     EXPECT_EQ(lastBox().icon, MsgIcon::None);
-    EXPECT_TRUE(list.isEmpty());
-    EXPECT_EQ(curpic.size(), 1);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_TRUE(curpic.isEmpty());
     EXPECT_TRUE(counter.isEmpty());
     EXPECT_TRUE(recent.isEmpty());
     EXPECT_TRUE(commands.openedfile().isEmpty());
