@@ -25,9 +25,9 @@ bin=$build/bin
 
 # --- pictures: photo-like 6000 x 4000 JPEGs at quality 90, tinted -------------
 mkdir -p "$data"
-for spec in red:1 blue:2 green:3; do
-  colour=${spec%%:*}
-  seed=${spec##*:}
+for tint in red:1 blue:2 green:3; do
+  colour=${tint%%:*}
+  seed=${tint##*:}
   if [ ! -s "$data/$colour.jpg" ]; then
     log "making $colour.jpg"
     convert -seed "$seed" -size 1500x1000 plasma:fractal -resize '6000x4000!' -attenuate 0.4 +noise Gaussian \

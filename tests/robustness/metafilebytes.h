@@ -6,23 +6,11 @@
 #include <QByteArray>
 #include <QtEndian>
 
+#include "testutils.h"
+
 #include <initializer_list>
 
 namespace orv::test {
-
-inline void appendLe16(QByteArray &d, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    d.append(b, 2);
-}
-
-inline void appendLe32(QByteArray &d, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    d.append(b, 4);
-}
 
 // A WMF that sets a window of `width` x `height` units and draws a red rectangle, an
 // ellipse and a line in it. With `unitsPerInch` > 0 it has a placeable header whose

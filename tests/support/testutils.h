@@ -2,8 +2,23 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtEndian>
 
 namespace orv::test {
+
+// Little-endian fields, for files the tests build byte by byte.
+inline void appendLe16(QByteArray &d, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    d.append(b, 2);
+}
+inline void appendLe32(QByteArray &d, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    d.append(b, 4);
+}
 
 // Folder of the shared picture corpus (read-only).
 QString corpusDir();

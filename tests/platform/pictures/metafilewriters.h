@@ -7,24 +7,14 @@
 #include <QSize>
 #include <QtEndian>
 
+#include "testutils.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
 
 namespace orv::test {
 
-inline void appendLe16(QByteArray &d, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    d.append(b, 2);
-}
-inline void appendLe32(QByteArray &d, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    d.append(b, 4);
-}
 inline quint32 colorRef(QRgb c)
 {
     return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16;
