@@ -7,6 +7,7 @@
 #include "metafilewire.h"
 #include "recentslots.h"
 #include "settingsrecords.h"
+#include "testutils.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -82,30 +83,21 @@ void commandLineSeeds()
         put("commandline", QString::number(n++), QByteArray(arg));
 }
 
-QByteArray imageBytes(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 void pictureSeeds()
 {
     QImage image(7, 5, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter(&image).fillRect(1, 1, 4, 3, Qt::red);
     put("picture", QStringLiteral("small.bmp"),
-        imageBytes(image.convertToFormat(QImage::Format_RGB32), "BMP"));
+        orv::test::encodedImage(image.convertToFormat(QImage::Format_RGB32), "BMP"));
     put("picture", QStringLiteral("small.jpg"),
-        imageBytes(image.convertToFormat(QImage::Format_RGB32), "JPEG"));
-    put("picture", QStringLiteral("small.ico"), imageBytes(image, "ICO"));
+        orv::test::encodedImage(image.convertToFormat(QImage::Format_RGB32), "JPEG"));
+    put("picture", QStringLiteral("small.ico"), orv::test::encodedImage(image, "ICO"));
     put("picture", QStringLiteral("indexed.bmp"),
-        imageBytes(image.convertToFormat(QImage::Format_Indexed8), "BMP"));
+        orv::test::encodedImage(image.convertToFormat(QImage::Format_Indexed8), "BMP"));
     // The clipboard form: a bitmap without its 14-byte file header.
     put("picture", QStringLiteral("headerless.dib"),
-        imageBytes(image.convertToFormat(QImage::Format_RGB32), "BMP").mid(14));
+        orv::test::encodedImage(image.convertToFormat(QImage::Format_RGB32), "BMP").mid(14));
 }
 
 void metafileSeeds()

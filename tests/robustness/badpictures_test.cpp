@@ -24,15 +24,6 @@ using namespace orv::test;
 
 namespace {
 
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 QImage sample()
 {
     QImage image(64, 48, QImage::Format_RGB32);
@@ -92,9 +83,9 @@ protected:
 
 TEST_F(BadPictures, DamagedAndForeignFilesFailAsOther)
 {
-    const QByteArray jpeg = encoded(sample(), "JPEG");
-    const QByteArray bmp = encoded(sample(), "BMP");
-    const QByteArray ico = encoded(sample(), "ICO");
+    const QByteArray jpeg = encodedImage(sample(), "JPEG");
+    const QByteArray bmp = encodedImage(sample(), "BMP");
+    const QByteArray ico = encodedImage(sample(), "ICO");
     const struct {
         const char *name;
         QByteArray bytes;
@@ -125,8 +116,8 @@ TEST_F(BadPictures, DamagedAndForeignFilesFailAsOther)
 
 TEST_F(BadPictures, TruncatedPicturesFailOrShowWhatIsThere)
 {
-    const QByteArray sources[] = {encoded(sample(), "JPEG"), encoded(sample(), "BMP"),
-                                  encoded(sample(), "ICO"), smallWmf(200, 100, 96), smallEmf()};
+    const QByteArray sources[] = {encodedImage(sample(), "JPEG"), encodedImage(sample(), "BMP"),
+                                  encodedImage(sample(), "ICO"), smallWmf(200, 100, 96), smallEmf()};
     int n = 0;
     for (const QByteArray &whole : sources) {
         for (const qsizetype cut : {whole.size() / 4, whole.size() / 2, whole.size() - 1}) {
@@ -173,7 +164,7 @@ TEST_F(BadPictures, AHugeMetafileIsDrawnWithBoundedPixelsAtItsNaturalSize)
 
 TEST_F(BadPictures, OddPathsLoadOrFailAsAccessErrors)
 {
-    const QByteArray bmp = encoded(sample(), "BMP");
+    const QByteArray bmp = encodedImage(sample(), "BMP");
     const QString names[] = {
         QStringLiteral("with blanks .bmp"),
         QStringLiteral(" leading blank.bmp"),
@@ -210,7 +201,7 @@ TEST_F(BadPictures, OddPathsLoadOrFailAsAccessErrors)
 
 TEST_F(BadPictures, BytesAndFilesGiveTheSamePicture)
 {
-    const QByteArray jpeg = encoded(sample(), "JPEG");
+    const QByteArray jpeg = encodedImage(sample(), "JPEG");
     const LoadedPicture fromFile = loader.load(file(QStringLiteral("a.jpg"), jpeg));
     const LoadedPicture fromBytes = loader.loadFromBytes(jpeg);
     ASSERT_TRUE(fromFile.ok());

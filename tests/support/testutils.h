@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QtEndian>
 
@@ -18,6 +20,16 @@ inline void appendLe32(QByteArray &d, quint32 v)
     char b[4];
     qToLittleEndian(v, b);
     d.append(b, 4);
+}
+
+// A picture saved in `format` ("BMP", "JPEG", ...), as the bytes of a file.
+inline QByteArray encodedImage(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 // Folder of the shared picture corpus (read-only).

@@ -53,7 +53,7 @@ QByteArray greyBmp(int width, int height, quint8 grey, qint64 pixelBytes = -1)
     return d;
 }
 
-QByteArray encoded(const QImage &image, const char *format)
+QByteArray encodedImage(const QImage &image, const char *format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -79,7 +79,7 @@ QByteArray iconWith(quint16 type, const QList<QImage> &entries)
     QByteArray images;
     const int dataStart = 6 + 16 * int(entries.size());
     for (const QImage &image : entries) {
-        const QByteArray png = encoded(image, "PNG");
+        const QByteArray png = encodedImage(image, "PNG");
         d.append(char(image.width() & 0xFF)).append(char(image.height() & 0xFF)).append('\0').append('\0');
         appendLe16(d, 1);
         appendLe16(d, 32);
@@ -94,7 +94,7 @@ QByteArray iconWith(quint16 type, const QList<QImage> &entries)
 // 9: signed 32 bits).
 QByteArray jpegWithOrientation(const QImage &image, int orientation, quint16 type = 3)
 {
-    QByteArray jpeg = encoded(image, "JPEG");
+    QByteArray jpeg = encodedImage(image, "JPEG");
     QByteArray tiff("MM\0\x2a\0\0\0\x08", 8);
     const auto be16 = [&tiff](quint16 v) { tiff.append(char(v >> 8)).append(char(v & 0xFF)); };
     be16(1);
@@ -118,7 +118,7 @@ QByteArray jpegWithOrientation(const QImage &image, int orientation, quint16 typ
 // A small JPEG whose frame header claims `side` × `side` pixels.
 QByteArray claimingJpeg(QImage::Format format, quint16 side)
 {
-    QByteArray jpeg = encoded(filled(16, 16, qRgb(9, 9, 9), format), "JPEG");
+    QByteArray jpeg = encodedImage(filled(16, 16, qRgb(9, 9, 9), format), "JPEG");
     const qsizetype sof = jpeg.indexOf("\xFF\xC0");
     EXPECT_GT(sof, 0);
     qToBigEndian<quint16>(side, jpeg.data() + sof + 5);
@@ -175,7 +175,7 @@ TEST_F(PictureLoaderTest, UnreadableContentIsOther)
     } cases[] = {
         {"empty.bmp", QByteArray()},
         {"text.jpg", QByteArray("just some words, no picture\n")},
-        {"picture.png", encoded(filled(8, 8, qRgb(1, 2, 3)), "PNG")}, // Qt reads it, we do not
+        {"picture.png", encodedImage(filled(8, 8, qRgb(1, 2, 3)), "PNG")}, // Qt reads it, we do not
         {"drawing.bmp", QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\"/>")},
         {"bitmap.gif", QByteArray("#define x_width 8\n#define x_height 1\nstatic char x_bits[] = {0x00};\n")},
         {"cut.bmp", greyBmp(4, 4, 0).left(20)},
