@@ -8,6 +8,7 @@
 #include "modalrunner.h"
 #include "picturecache.h"
 #include "platformservices.h"
+#include "qtfileoperations.h"
 #include "qtpictureloader.h"
 #include "randomsource.h"
 #include "systembeep.h"
@@ -91,6 +92,9 @@ private:
     QtHelpViewer m_help;
     QtDrives m_drives;
     ClockRandomSource m_random;
+    // The trash in a folder of the benchmark's own.
+    QTemporaryDir m_dataHome;
+    QtFileOperations m_fileOperations{m_dataHome.filePath(QStringLiteral("Trash"))};
     std::unique_ptr<Form1> m_form;
 };
 
