@@ -44,6 +44,7 @@ BenchWindow::BenchWindow(const QString &commandLine, qint64 cacheBudget)
     // the splash shows.
     if (classifyArgument(commandLine) == ArgumentKind::Picture)
         m_cache->prefetch(absoluteArgument(commandLine, QDir::currentPath()), QSize());
+    m_services = services;
     m_form = std::make_unique<Form1>(services, m_apppath.path(), commandLine);
 }
 
