@@ -187,36 +187,45 @@ bool FileCommands::list2Key(QEvent *event)
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
+    const int k = key->key();
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-    if (key->key() == Qt::Key_Delete) {
-        if (type == QEvent::ShortcutOverride) {
-            // The list's own Delete, on release: File > Delete file's
-            // shortcut stays out of it, so one press is one request.
-            key->accept();
-            return true;
-        }
-        if (key->isAutoRepeat())
-            return true;
-        if (type == QEvent::KeyPress) {
-            m_deleteKeyDown = true;
-        } else if (m_deleteKeyDown) {
-            m_deleteKeyDown = false;
-            deletefiles(mods == Qt::ShiftModifier);
+    const bool clipboardKey = k == Qt::Key_C || k == Qt::Key_X || k == Qt::Key_V;
+    if (type == QEvent::ShortcutOverride) {
+        // The list's own Delete: File > Delete file's shortcut stays out of
+        // it, so that one press is one request.
+        if (k != Qt::Key_Delete)
+            return false;
+        key->accept();
+        return true;
+    }
+    if (type == QEvent::KeyPress) {
+        if (k != Qt::Key_Delete && !(clipboardKey && mods == Qt::ControlModifier))
+            return false;
+        // The command runs when the key comes up, with the modifiers held as
+        // it went down (the modifier is often let go first). The press is
+        // taken, so the list does not put its text on the system clipboard.
+        if (!key->isAutoRepeat()) {
+            m_pendingKey = k;
+            m_pendingModifiers = mods;
         }
         return true;
     }
-    const bool clipboardKey = key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_V;
-    if (!clipboardKey || mods != Qt::ControlModifier || type == QEvent::ShortcutOverride)
-        return false;
-    // Ctrl+C, Ctrl+X and Ctrl+V act on release; the press is taken so the
-    // list does not put its text on the system clipboard.
-    if (type == QEvent::KeyRelease && !key->isAutoRepeat()) {
-        if (key->key() == Qt::Key_C)
-            copy();
-        else if (key->key() == Qt::Key_X)
-            cut();
-        else
-            paste();
+    if (k != m_pendingKey || key->isAutoRepeat())
+        return k == Qt::Key_Delete || (clipboardKey && k == m_pendingKey);
+    m_pendingKey = 0;
+    switch (k) {
+    case Qt::Key_Delete:
+        deletefiles(m_pendingModifiers == Qt::ShiftModifier);
+        break;
+    case Qt::Key_C:
+        copy();
+        break;
+    case Qt::Key_X:
+        cut();
+        break;
+    default:
+        paste();
+        break;
     }
     return true;
 }

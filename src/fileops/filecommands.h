@@ -18,8 +18,8 @@ class PasteToDialog;
 // properties. They act on the selection of List2 (properties on List1's
 // entry) and bring the picture list in line with what happened on disk.
 //
-// It also takes List2's own keys: Delete (on release; Shift+Delete for good),
-// Ctrl+C, Ctrl+X and Ctrl+V (on release, Ctrl alone held).
+// It also takes List2's own keys, each acting when it comes up: Delete
+// (Shift+Delete for good), Ctrl+C, Ctrl+X and Ctrl+V (Ctrl alone held).
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -69,8 +69,10 @@ private:
     std::function<QString(int)> m_topicText;
     FileClipboard m_filecliplist;
     PasteToDialog *m_pasteto = nullptr;
-    // A Delete press in List2 waits for its release: one press, one request.
-    bool m_deleteKeyDown = false;
+    // A key pressed in List2 whose command waits for its release (one
+    // press, one request), and the modifiers held as it went down.
+    int m_pendingKey = 0;
+    Qt::KeyboardModifiers m_pendingModifiers;
 };
 
 } // namespace orv

@@ -32,8 +32,6 @@ FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent
         auto *value = new QLabel(r.value, this);
         value->setObjectName(QLatin1String(r.valueName));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAccessibleName(caption->text());
-        caption->setBuddy(value);
         grid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(value, row, 1);
         ++row;

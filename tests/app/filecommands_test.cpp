@@ -148,6 +148,12 @@ TEST_F(FileCommandsTest, EveryDeleteTriggerDeletesTheSelectionOnce)
          }},
         {"Delete in the list", false, [this] { keyInList(Qt::Key_Delete); }},
         {"Shift+Delete in the list", true, [this] { keyInList(Qt::Key_Delete, Qt::ShiftModifier); }},
+        {"Shift+Delete in the list, Shift let go first", true,
+         [this] {
+             list("List2")->setFocus();
+             QTest::keyPress(list("List2"), Qt::Key_Delete, Qt::ShiftModifier);
+             QTest::keyRelease(list("List2"), Qt::Key_Delete, Qt::NoModifier);
+         }},
         {"del button", false, [this] { QTest::mouseClick(form->toolbar()->button("del"), Qt::LeftButton); }},
         {"Shift+del button", true,
          [this] { QTest::mouseClick(form->toolbar()->button("del"), Qt::LeftButton, Qt::ShiftModifier); }},
@@ -302,7 +308,10 @@ TEST_F(FileCommandsTest, CutThenPasteMovesAfterTheQuestion)
     startWithFiles(4);
     QDir().mkpath(dir.filePath("dest"));
     select({1, 3});
-    keyInList(Qt::Key_X, Qt::ControlModifier);
+    // Ctrl let go before X, as many do.
+    list("List2")->setFocus();
+    QTest::keyPress(list("List2"), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyRelease(list("List2"), Qt::Key_X, Qt::NoModifier);
     EXPECT_EQ(form->fileCommands().filecliplist().entries(),
               (QStringList{"cut", pics + "/p2.jpg", pics + "/p4.jpg"}));
 
