@@ -96,26 +96,19 @@ TEST(FileClipboard, HoldsTheMarkerAndTheSelectedPathsInListOrder)
     EXPECT_TRUE(clip.files().isEmpty());
 }
 
-TEST(FileMessages, NameTheFilesAndTheCount)
+TEST(FileMessages, NameTheFirstFilesThenHowManyMore)
 {
     QStringList seven;
     for (int i = 1; i <= 7; ++i)
         seven << QStringLiteral("/pics/%1.jpg").arg(i);
-    EXPECT_EQ(fileListText(seven),
-              QStringLiteral("/pics/1.jpg\n/pics/2.jpg\n/pics/3.jpg\n/pics/4.jpg\n/pics/5.jpg\nand 2 more"));
-    EXPECT_EQ(deleteQuestion(seven.mid(0, 1), false),
-              QStringLiteral("Move this file to the trash?\n\n/pics/1.jpg"));
-    EXPECT_TRUE(
-        deleteQuestion(seven, true)
-            .startsWith(QStringLiteral("Delete these 7 files for good? They cannot be restored.\n\n")));
-
+    EXPECT_TRUE(deleteQuestion(seven, true)
+                    .endsWith(QStringLiteral(
+                        "\n\n/pics/1.jpg\n/pics/2.jpg\n/pics/3.jpg\n/pics/4.jpg\n/pics/5.jpg\nand 2 more")));
     FailureReport report;
     for (int i = 1; i <= 12; ++i)
         report.add(QStringLiteral("/p/%1.jpg").arg(i), QStringLiteral("Permission denied"));
-    const QStringList lines = report.text(QStringLiteral("These files could not be deleted:")).split('\n');
-    ASSERT_EQ(lines.size(), 12);
-    EXPECT_EQ(lines[1], QStringLiteral("/p/1.jpg: Permission denied"));
-    EXPECT_EQ(lines.last(), QStringLiteral("and 2 more"));
+    EXPECT_TRUE(report.text(QStringLiteral("These files could not be deleted:"))
+                    .endsWith(QStringLiteral("/p/10.jpg: Permission denied\nand 2 more")));
 }
 
 TEST(DeleteChecks, RemoveExactlyTheEntriesWhoseFilesAreGoneFromTheTopDown)
