@@ -184,6 +184,8 @@ bool FileCommands::eventFilter(QObject *watched, QEvent *event)
 bool FileCommands::list2Key(QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusOut)
+        m_pendingKey = 0; // its release will not come here
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
