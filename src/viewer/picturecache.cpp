@@ -1,5 +1,8 @@
 #include "picturecache.h"
 
+#include "compactpicture.h"
+#include "screencolours.h"
+
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -47,13 +50,26 @@ PictureCache::Decoded PictureCache::run(const PictureLoader &loader, const Job &
         d.stamp = FileStamp::of(job.path);
         d.picture = loader.load(job.path, job.minimum);
         d.stable = d.stamp.isValid() && FileStamp::of(job.path) == d.stamp;
+        d.picture = forDrawing(std::move(d.picture), job.minimum);
     }
     if (d.picture.ok() && job.drawnSize) {
         const QSize size = job.drawnSize(d.picture.naturalTwips);
         if (wantsCopy(d.picture.image, size))
-            d.scaled = d.picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            d.scaled = ScreenColours::converted(
+                d.picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     return d;
+}
+
+LoadedPicture PictureCache::forDrawing(LoadedPicture picture, QSize minimumPixels)
+{
+    // The whole picture is asked for where it is drawn as it is (true size):
+    // it is the drawn copy, so it takes the screen's colours here, and it is
+    // kept compact. A picture decoded for the viewing area is drawn through a
+    // scaled copy, which is converted instead (far fewer pixels).
+    if (!minimumPixels.isValid())
+        picture.image = CompactPicture::compacted(ScreenColours::converted(std::move(picture.image)));
+    return picture;
 }
 
 LoadedPicture PictureCache::load(const QString &path) const
@@ -82,7 +98,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
         // one the file gives now.
     }
     const FileStamp before = FileStamp::of(path);
-    const LoadedPicture picture = m_loader.load(path, minimumPixels);
+    const LoadedPicture picture = forDrawing(m_loader.load(path, minimumPixels), minimumPixels);
     if (picture.ok() && before.isValid() && FileStamp::of(path) == before)
         store(path, minimumPixels, before, picture);
     return picture;

@@ -1,0 +1,63 @@
+#include "screencolours.h"
+
+#include <QColorTransform>
+#include <QMutex>
+
+#include <list>
+
+namespace orv::ScreenColours {
+
+namespace {
+
+// Making a transform builds lookup tables for the picture's transfer curves,
+// which costs more than converting a screenful. Photos of one camera share one
+// profile, so the last few transforms are kept.
+constexpr size_t KeptTransforms = 4;
+
+struct Kept {
+    QColorSpace from;
+    QColorTransform transform;
+};
+
+QColorTransform transformFrom(const QColorSpace &from)
+{
+    static QMutex mutex;
+    static std::list<Kept> kept;
+    QMutexLocker lock(&mutex);
+    for (auto k = kept.begin(); k != kept.end(); ++k) {
+        if (k->from == from) {
+            kept.splice(kept.begin(), kept, k);
+            return k->transform;
+        }
+    }
+    kept.push_front({from, from.transformationToColorSpace(target())});
+    if (kept.size() > KeptTransforms)
+        kept.pop_back();
+    return kept.front().transform;
+}
+
+} // namespace
+
+QColorSpace target()
+{
+    return QColorSpace(QColorSpace::SRgb);
+}
+
+bool needsConversion(const QImage &image)
+{
+    const QColorSpace space = image.colorSpace();
+    return !image.isNull() && space.isValid() && space != target();
+}
+
+QImage converted(QImage image)
+{
+    if (!needsConversion(image))
+        return image;
+    const QColorTransform transform = transformFrom(image.colorSpace());
+    // Every pixel is written anew: a shared image is copied first.
+    image.applyColorTransform(transform);
+    image.setColorSpace(target());
+    return image;
+}
+
+} // namespace orv::ScreenColours
