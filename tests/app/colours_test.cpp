@@ -62,8 +62,7 @@ protected:
         PlatformServices services = platform.services();
         services.pictureLoader = &cache;
         form = std::make_unique<Form1>(services, dir.path(), QString());
-        form->load();
-        form->show();
+        form->showLoaded(); // sized as the program sizes it
     }
     // A flat JPEG of `colour`, carrying the wide-gamut profile or none.
     void writeJpeg(const QString &name, QColor colour, bool profiled)
@@ -71,7 +70,7 @@ protected:
         QImage image(240, 160, QImage::Format_RGB32);
         image.fill(colour);
         if (profiled) {
-            QFile icc(QLatin1String(kWideProfile));
+            QFile icc(QString::fromLatin1(kWideProfile));
             ASSERT_TRUE(icc.open(QIODevice::ReadOnly)) << "icc-profiles-free is not installed";
             image.setColorSpace(QColorSpace::fromIccProfile(icc.readAll()));
             ASSERT_TRUE(image.colorSpace().isValid());

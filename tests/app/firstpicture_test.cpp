@@ -25,8 +25,7 @@ protected:
         PlatformServices services = platform.services();
         services.pictureLoader = &cache;
         form = std::make_unique<Form1>(services, dir.path(), QString());
-        form->load();
-        form->show();
+        form->showLoaded(); // sized as the program sizes it
         return *form;
     }
     // A picture file on disk (the cache keeps only pictures of real files)
@@ -61,41 +60,37 @@ TEST_F(FirstPictureTest, ThePictureTheNextClickShowsIsDecodedBeforeTheClick)
 {
     struct Case {
         const char *name;
-        std::function<void(FirstPictureTest &, QTemporaryDir &)> arrive;
+        std::function<void(QTemporaryDir &)> arrive;
         const char *expectedFirst;
-        std::function<void(FirstPictureTest &)> show;
+        std::function<void()> show;
     };
-    const auto clickBox = [](FirstPictureTest &t) {
-        QTest::mouseClick(t.view()->image2(), Qt::LeftButton, {}, QPoint(5, 5));
-    };
-    const auto space = [](FirstPictureTest &t) { QTest::keyClick(t.form.get(), Qt::Key_Space); };
-    const auto openFolder = [](FirstPictureTest &t, QTemporaryDir &folder, const char *button) {
-        t.platform.drives.drives = {{QStringLiteral("/"), QStringLiteral("/")}};
-        t.platform.modalRunner.scripts.push_back([&folder, button](QDialog *dialog) {
+    const auto clickBox = [this] { QTest::mouseClick(view()->image2(), Qt::LeftButton, {}, QPoint(5, 5)); };
+    const auto space = [this] { QTest::keyClick(form.get(), Qt::Key_Space); };
+    const auto openFolder = [this](QTemporaryDir &folder, const char *button) {
+        platform.drives.drives = {{QStringLiteral("/"), QStringLiteral("/")}};
+        platform.modalRunner.scripts.push_back([&folder, button](QDialog *dialog) {
             static_cast<OpenFolderDialog *>(dialog)->setFolder(folder.path());
             dialog->findChild<QPushButton *>(QLatin1String(button))->click();
             dialog->findChild<QPushButton *>(QStringLiteral("ok"))->click();
             return int(QDialog::Accepted);
         });
-        t.form->action(QStringLiteral("mopfolder"))->trigger();
+        form->action(QStringLiteral("mopfolder"))->trigger();
     };
     const Case cases[] = {
         {"File > Open > List, then a click on the box",
-         [](FirstPictureTest &t, QTemporaryDir &folder) {
+         [this](QTemporaryDir &folder) {
              const QString list = folder.filePath(QStringLiteral("trip.pvl"));
              ASSERT_TRUE(ListFileWriter::write(list, {{QStringLiteral("b.jpg"), folder.path()},
                                                       {QStringLiteral("a.jpg"), folder.path()}})
                              .ok);
-             t.platform.fileDialogs.openAnswers.push_back(QStringList{list});
-             t.form->action(QStringLiteral("moplist"))->trigger();
+             platform.fileDialogs.openAnswers.push_back(QStringList{list});
+             form->action(QStringLiteral("moplist"))->trigger();
          },
          "b.jpg", clickBox},
         {"Open folder, Replace, then Space",
-         [openFolder](FirstPictureTest &t, QTemporaryDir &folder) { openFolder(t, folder, "repl"); }, "a.jpg",
-         space},
+         [openFolder](QTemporaryDir &folder) { openFolder(folder, "repl"); }, "a.jpg", space},
         {"Open folder, Add into an empty list, then a click on the box",
-         [openFolder](FirstPictureTest &t, QTemporaryDir &folder) { openFolder(t, folder, "add"); }, "a.jpg",
-         clickBox},
+         [openFolder](QTemporaryDir &folder) { openFolder(folder, "append"); }, "a.jpg", clickBox},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -106,8 +101,8 @@ TEST_F(FirstPictureTest, ThePictureTheNextClickShowsIsDecodedBeforeTheClick)
         const QString a = pictureFile(folder, QStringLiteral("a.jpg"), Qt::red);
         const QString b = pictureFile(folder, QStringLiteral("b.jpg"), Qt::blue);
         startCached();
-        c.arrive(*this, folder);
-        if (::testing::Test::HasFatalFailure())
+        c.arrive(folder);
+        if (HasFatalFailure())
             return;
         const QString first = QString::fromLatin1(c.expectedFirst) == QLatin1String("a.jpg") ? a : b;
         EXPECT_TRUE(state().pichidden) << "nothing is shown by the list's arrival";
@@ -115,7 +110,7 @@ TEST_F(FirstPictureTest, ThePictureTheNextClickShowsIsDecodedBeforeTheClick)
         EXPECT_TRUE(cache.isCached(first)) << "decoded while the user looks at the list";
         EXPECT_EQ(platform.pictureLoader.loads.count(first), 1);
 
-        c.show(*this);
+        c.show();
         EXPECT_FALSE(state().pichidden);
         EXPECT_EQ(label1(), QStringLiteral("1/2"));
         EXPECT_EQ(platform.pictureLoader.loads.count(first), 1) << "the click did not decode it again";

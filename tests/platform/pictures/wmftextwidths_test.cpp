@@ -25,9 +25,13 @@ struct ApiDeleter {
 // included, and libwmf's own measure comes back afterwards.
 TEST(WmfTextWidthsTest, WidthsAreExactlyLibwmfsOwn)
 {
+    // No drawing: a device that sets up nothing.
     wmfAPI_Options options{};
+    options.function = [](wmfAPI *) {};
     wmfAPI *raw = nullptr;
-    ASSERT_EQ(wmf_api_create(&raw, WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG, &options),
+    ASSERT_EQ(wmf_api_create(&raw,
+                             WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG,
+                             &options),
               wmf_E_None);
     std::unique_ptr<wmfAPI, ApiDeleter> api(raw);
     auto *fonts = static_cast<wmfFontData *>(raw->font_data);
