@@ -74,4 +74,12 @@ QImage compacted(QImage image)
     return compact;
 }
 
+QImage smoothlyScaled(const QImage &picture, QSize size)
+{
+    if (picture.format() == QImage::Format_RGB888)
+        return picture.convertToFormat(QImage::Format_RGB32)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace orv::CompactPicture

@@ -19,6 +19,12 @@ constexpr qsizetype MinBytes = 8 * 1024 * 1024;
 
 QImage compacted(QImage image);
 
+// `picture` smoothly scaled to `size`. Qt 6.4 scales three-byte pictures
+// through a general path about fifty times slower than its own for four-byte
+// ones, so a compacted picture is widened first (for the moment the copy is
+// made, it is held twice).
+QImage smoothlyScaled(const QImage &picture, QSize size);
+
 } // namespace CompactPicture
 
 } // namespace orv

@@ -1,5 +1,6 @@
 #include "imagecontrol.h"
 
+#include "compactpicture.h"
 #include "screencolours.h"
 
 #include <QMouseEvent>
@@ -42,8 +43,7 @@ void ImageControl::setStretch(bool stretch)
 const QImage &ImageControl::scaledForSize(QSize size)
 {
     if (m_scaled.size() != size)
-        m_scaled =
-            ScreenColours::converted(m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_scaled = ScreenColours::converted(CompactPicture::smoothlyScaled(m_picture, size));
     return m_scaled;
 }
 

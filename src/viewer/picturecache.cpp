@@ -55,8 +55,7 @@ PictureCache::Decoded PictureCache::run(const PictureLoader &loader, const Job &
     if (d.picture.ok() && job.drawnSize) {
         const QSize size = job.drawnSize(d.picture.naturalTwips);
         if (wantsCopy(d.picture.image, size))
-            d.scaled = ScreenColours::converted(
-                d.picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            d.scaled = ScreenColours::converted(CompactPicture::smoothlyScaled(d.picture.image, size));
     }
     return d;
 }

@@ -49,10 +49,18 @@ long WmfTextWidths::advance(void *face, unsigned glyph)
     return width;
 }
 
+unsigned WmfTextWidths::glyphOf(void *face, char c)
+{
+    unsigned &known = m_glyphs[face][static_cast<unsigned char>(c)];
+    // As libwmf looks it up: the character as a signed number.
+    if (known == 0)
+        known = FT_Get_Char_Index(static_cast<FT_Face>(face), FT_ULong(c)) + 1;
+    return known - 1;
+}
+
 // libwmf's arithmetic, step by step: the string at 12 points and 300 x 100
 // dots per inch, whole pixels per glyph and kerning pair, then points for a
-// one-point font. A character is looked up as libwmf does (as a signed char),
-// so text lands where libwmf would put it.
+// one-point font, so text lands where libwmf would put it.
 float WmfTextWidths::stringWidth(_wmfAPI *api, _wmfFont *font, char *text)
 {
     FT_Face face = WMF_FONT_FTFACE(font);
@@ -66,7 +74,7 @@ float WmfTextWidths::stringWidth(_wmfAPI *api, _wmfFont *font, char *text)
     FT_UInt previous = 0;
     float width = 0;
     for (const char *c = text; *c; ++c) {
-        const FT_UInt glyph = FT_Get_Char_Index(face, FT_ULong(*c));
+        const FT_UInt glyph = g_current->glyphOf(face, *c);
         if (kerning && previous && glyph) {
             FT_Vector delta{0, 0};
             FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &delta);

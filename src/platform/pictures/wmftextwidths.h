@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <map>
 #include <utility>
 
@@ -30,9 +31,14 @@ public:
 private:
     static float stringWidth(_wmfAPI *api, _wmfFont *font, char *text);
     long advance(void *face, unsigned glyph);
+    // The glyph libwmf finds for the character byte `c` (a face's character
+    // map is slow to search).
+    unsigned glyphOf(void *face, char c);
 
     _wmfAPI *m_api;
     std::map<std::pair<void *, unsigned>, long> m_advances;
+    // Per face and character byte: the glyph index + 1, or 0 when not looked up yet.
+    std::map<void *, std::array<unsigned, 256>> m_glyphs;
 };
 
 } // namespace orv
