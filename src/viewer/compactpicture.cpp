@@ -74,12 +74,29 @@ QImage compacted(QImage image)
     return compact;
 }
 
+QImage widened(const QImage &picture)
+{
+    if (picture.format() != QImage::Format_RGB888)
+        return picture;
+    // Qt 6.4's own conversion takes over a second for 24 megapixels.
+    QImage wide(picture.size(), QImage::Format_RGB32);
+    if (wide.isNull())
+        return wide;
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar *in = picture.constScanLine(y);
+        auto *out = reinterpret_cast<QRgb *>(wide.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            out[x] = qRgb(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
+    }
+    wide.setColorSpace(picture.colorSpace());
+    wide.setDotsPerMeterX(picture.dotsPerMeterX());
+    wide.setDotsPerMeterY(picture.dotsPerMeterY());
+    return wide;
+}
+
 QImage smoothlyScaled(const QImage &picture, QSize size)
 {
-    if (picture.format() == QImage::Format_RGB888)
-        return picture.convertToFormat(QImage::Format_RGB32)
-            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return widened(picture).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace orv::CompactPicture

@@ -19,10 +19,13 @@ constexpr qsizetype MinBytes = 8 * 1024 * 1024;
 
 QImage compacted(QImage image);
 
+// A compacted picture back with four bytes a pixel (any other as it is).
+QImage widened(const QImage &picture);
+
 // `picture` smoothly scaled to `size`. Qt 6.4 scales three-byte pictures
 // through a general path about fifty times slower than its own for four-byte
-// ones, so a compacted picture is widened first (for the moment the copy is
-// made, it is held twice).
+// ones, so a compacted picture is widened first (while the copy is scaled,
+// the picture is held twice).
 QImage smoothlyScaled(const QImage &picture, QSize size);
 
 } // namespace CompactPicture

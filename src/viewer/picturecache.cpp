@@ -33,6 +33,16 @@ bool PictureCache::covers(QSize have, QSize want)
     return want.isValid() && have.width() >= want.width() && have.height() >= want.height();
 }
 
+bool PictureCache::serves(const Entry &entry, QSize want)
+{
+    // A compact whole picture is kept for true size; a picture for the
+    // viewing area is decoded smaller rather than scaled from it (which
+    // would take it back to four bytes a pixel first).
+    if (want.isValid() && entry.picture.image.format() == QImage::Format_RGB888 && !entry.minimum.isValid())
+        return false;
+    return covers(entry.minimum, want);
+}
+
 bool PictureCache::wantsCopy(const QImage &image, QSize size)
 {
     return size.isValid() && !size.isEmpty() && size != image.size() &&
@@ -79,7 +89,7 @@ LoadedPicture PictureCache::load(const QString &path) const
 LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 {
     m_shown = path;
-    if (auto e = findEntry(path); e != m_entries.end() && covers(e->minimum, minimumPixels)) {
+    if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
             e->lastUse = ++m_clock;
             return e->picture;
@@ -105,7 +115,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 
 void PictureCache::prefetch(const QString &path, QSize minimumPixels, DrawnSize drawnSize)
 {
-    if (auto e = findEntry(path); e != m_entries.end() && covers(e->minimum, minimumPixels)) {
+    if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
             if (!drawnSize || isPending(path))
                 return;
@@ -212,7 +222,7 @@ void PictureCache::store(const QString &path, QSize minimum, const FileStamp &st
     if (auto e = findEntry(path); e != m_entries.end()) {
         // A picture of the same file that serves more stays; a smooth copy
         // made of that very picture joins it.
-        if (e->stamp == stamp && covers(e->minimum, minimum)) {
+        if (e->stamp == stamp && serves(*e, minimum)) {
             if (!scaled.isNull() && e->picture.image.cacheKey() == picture.image.cacheKey()) {
                 e->scaled = scaled;
                 e->bytes = e->picture.image.sizeInBytes() + scaled.sizeInBytes();
@@ -264,7 +274,7 @@ qint64 PictureCache::bytesUsed() const
 bool PictureCache::isCached(const QString &path, QSize minimumPixels) const
 {
     const auto e = findEntry(path);
-    return e != m_entries.end() && covers(e->minimum, minimumPixels);
+    return e != m_entries.end() && serves(*e, minimumPixels);
 }
 
 bool PictureCache::isPending(const QString &path) const

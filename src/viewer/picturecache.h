@@ -105,6 +105,8 @@ private:
         std::shared_ptr<std::atomic_int> progress;
     };
 
+    // Whether `entry` answers a request for `want` (see covers()).
+    static bool serves(const Entry &entry, QSize want);
     static Decoded run(const PictureLoader &loader, const Job &job);
     // A picture as it is kept: in the screen's colours when it is drawn as it is.
     static LoadedPicture forDrawing(LoadedPicture picture, QSize minimumPixels);

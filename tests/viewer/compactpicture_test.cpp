@@ -1,6 +1,9 @@
 #include "compactpicture.h"
+#include "picturecache.h"
+#include "scriptedloader.h"
 
 #include <QColorSpace>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -67,4 +70,31 @@ TEST(CompactPictureTest, CompactPicturesKeepEveryPixelAndOthersStayAsTheyAre)
                   reference.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
             << "scaled exactly as the four-byte picture";
     }
+}
+
+// At true size the cache keeps the whole picture compact; a display for the
+// viewing area (fit, stretch) gets a picture decoded for it, in four bytes a
+// pixel, not the compact one to be scaled.
+TEST(CompactPictureTest, TheCacheKeepsTrueSizePicturesCompactAndDecodesAnewForTheBox)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.pic"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2000 1500 red");
+    file.close();
+    test::ScriptedLoader loader;
+    PictureCache cache(loader);
+
+    const QImage whole = cache.load(path, QSize()).image;
+    EXPECT_EQ(whole.format(), QImage::Format_RGB888);
+    EXPECT_EQ(whole.pixel(1999, 1499), QColor(Qt::red).rgb());
+    EXPECT_EQ(cache.load(path, QSize()).image.cacheKey(), whole.cacheKey()) << "kept";
+
+    const QImage forBox = cache.load(path, QSize(601, 401)).image;
+    EXPECT_EQ(forBox.format(), QImage::Format_RGB32);
+    EXPECT_EQ(loader.callsFor(path), 2);
+    EXPECT_TRUE(cache.isCached(path, QSize(601, 401)));
+    EXPECT_EQ(cache.load(path, QSize(601, 401)).image.cacheKey(), forBox.cacheKey()) << "kept in its place";
+    EXPECT_EQ(loader.callsFor(path), 2);
 }
