@@ -27,7 +27,7 @@ const Figure kFigures[] = {
     {"e2e/next_orvanta_fit", "next picture end to end, X server (paintwait), fit", "e2e/next_qimgv", 1.0},
     {"e2e/next_qimgv", "  qimgv on the same two pictures (paintwait)"},
     {"e2e/cold_orvanta", "  cold open end to end incl. 2.5 s splash (paintwait)"},
-    {"e2e/first_orvanta", "first picture of a list opened, Space to painted (paintwait)", nullptr, 0, 50},
+    {"e2e/first_orvanta", "first picture of a list opened, end to end (paintwait)", nullptr, 0, 50},
     {"display/first_after_list", "first picture of a list opened: Space to painted", nullptr, 0, 50},
     {"startup/first_picture", "first picture: splash hand-over to painted", nullptr, 0, 50},
     {"startup/first_picture_unprefetched", "  the same with nothing prefetched (reference)"},
