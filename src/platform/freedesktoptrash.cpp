@@ -125,7 +125,7 @@ FreedesktopTrash::FreedesktopTrash(const QString &homeTrash) : m_homeTrash(QDir:
 QString FreedesktopTrash::defaultHomeTrash()
 {
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    // The specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is ignored, as the desktops do.
     const QString base =
         QDir::isAbsolutePath(dataHome) ? dataHome : QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QStringLiteral("/Trash"));

@@ -7,7 +7,7 @@
 
 namespace orv {
 
-// The trash of the freedesktop.org trash specification, which desktops on
+// The freedesktop.org trash that desktops on
 // Linux share: a file goes to `files/` of a trash folder with an
 // `info/NAME.trashinfo` entry holding its original path and the deletion
 // date, so that the desktop's trash can restore it.
