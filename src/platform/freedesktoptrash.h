@@ -7,10 +7,10 @@
 
 namespace orv {
 
-// The freedesktop.org trash that desktops on
-// Linux share: a file goes to `files/` of a trash folder with an
-// `info/NAME.trashinfo` entry holding its original path and the deletion
-// date, so that the desktop's trash can restore it.
+// The freedesktop.org trash that desktops on Linux share: a file goes to
+// `files/` of a trash folder with an `info/NAME.trashinfo` entry holding its
+// original path and the deletion date, so that the desktop's trash can
+// restore it.
 //
 // A file on the same file system as the user's home trash goes there; a file
 // on another mount goes to that mount's top folder: `.Trash/$uid` when an
