@@ -115,6 +115,7 @@ int main(int argc, char *argv[])
     registerProcessBenchmarks();
     registerDecodeBenchmarks();
     registerListBenchmarks();
+    registerFileBenchmarks();
 
     MedianCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);

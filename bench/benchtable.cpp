@@ -62,6 +62,9 @@ const Figure kFigures[] = {
     {"list/select_all", "100,000 entries: select all", nullptr, 0, 300},
     {"list/invert_selection", "100,000 entries: invert selection", nullptr, 0, 300},
     {"list/add_folder_10000", "100,000 entries: add a folder of 10,000 files", nullptr, 0, 500},
+    {"files/delete_1000_of_100000", "100,000 entries: delete 1,000 selected to the trash, checks", nullptr, 0,
+     2000},
+    {"files/paste_1000", "paste (copy) 1,000 small files into a folder", nullptr, 0, 2000},
     {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 300, "MB"},
     {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 300, "MB"},
 };

@@ -21,6 +21,7 @@ namespace orv {
 class BoxTools;
 class DisplayEngine;
 class DisplayModes;
+class FileCommands;
 class ImageBoxView;
 class ImageControl;
 class MainToolbar;
@@ -73,6 +74,7 @@ public:
     Navigation &navigation() { return *m_navigation; }
     DisplayModes &modes() { return *m_modes; }
     BoxTools &boxTools() { return *m_boxTools; }
+    FileCommands &fileCommands() { return *m_fileCommands; }
     ImageBoxView *view() const { return m_view; }
     QLabel *label1() const { return m_label1; }
     OpenFolderDialog *opendir() const { return m_opendir; }
@@ -167,6 +169,7 @@ private:
     Navigation *m_navigation = nullptr;
     DisplayModes *m_modes = nullptr;
     BoxTools *m_boxTools = nullptr;
+    FileCommands *m_fileCommands = nullptr;
 };
 
 } // namespace orv
