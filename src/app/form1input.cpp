@@ -65,7 +65,7 @@ void Form1::connectToolbar()
             [this, zomout] { m_boxTools->zoomOut(zomout->lastModifiers()); });
 
     // Commands of later stages.
-    for (const char *name : {"del", "list"})
+    for (const char *name : {"del"})
         button(name)->setEnabled(false);
 }
 

@@ -134,10 +134,11 @@ void Form1::buildMenus()
     sort->setObjectName(QStringLiteral("msort"));
     connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this,
             &Form1::msrtnmeclick);
-    connect(addAction(list, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
+    connect(addAction(sort, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
             &Form1::msrtrandclick);
-    // The list manager comes with a later stage.
-    addAction(list, "mcustom", QStringLiteral("&Customize"))->setEnabled(false);
+    // These two open the list manager (wired with it).
+    addAction(sort, "msrtcust", QStringLiteral("&Customize"));
+    addAction(list, "moplstmngr", QStringLiteral("&Open lisl manager"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
@@ -169,8 +170,9 @@ void Form1::preparePopup()
 {
     const PopupEnabling e = popupEnabling(m_navigation->selectedCount());
     action(QStringLiteral("pmdisp"))->setEnabled(e.show);
-    // The list manager and the file commands come with a later stage.
-    for (const char *name : {"pmoplstmngr", "pmcopy", "pmcut", "pmdel", "pmrename", "pmprop"})
+    action(QStringLiteral("pmoplstmngr"))->setEnabled(e.openListManager);
+    // The file commands come with a later stage.
+    for (const char *name : {"pmcopy", "pmcut", "pmdel", "pmrename", "pmprop"})
         action(QLatin1String(name))->setEnabled(false);
 }
 
@@ -194,6 +196,9 @@ void Form1::applyWhatsThisTopics()
         if (QWidget *w = findChild<QWidget *>(QLatin1String(t.name)))
             w->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));
     }
+    // The menu items that open the list manager share the button's topic.
+    for (const char *name : {"moplstmngr", "msrtcust", "pmoplstmngr"})
+        action(QLatin1String(name))->setWhatsThis(m_services.help->topicText(m_helpfile, 16));
 }
 
 } // namespace orv
