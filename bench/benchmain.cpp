@@ -118,6 +118,7 @@ int main(int argc, char *argv[])
     registerProcessBenchmarks();
     registerDecodeBenchmarks();
     registerListBenchmarks();
+    registerListManagerBenchmarks();
 
     MedianCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);

@@ -32,6 +32,22 @@ std::vector<int> selectedRows(const QItemSelectionModel &selection, int count)
     return rows;
 }
 
+QItemSelection invertedRows(const QAbstractItemModel &model, const std::vector<int> &rows)
+{
+    QItemSelection out;
+    int from = 0;
+    auto addUpTo = [&](int end) {
+        if (end > from)
+            out.append(QItemSelectionRange(model.index(from, 0), model.index(end - 1, 0)));
+    };
+    for (int row : rows) {
+        addUpTo(row);
+        from = row + 1;
+    }
+    addUpTo(model.rowCount());
+    return out;
+}
+
 std::vector<PictureEntry> entriesAt(const PictureList &list, const std::vector<int> &rows, bool bottomUp)
 {
     std::vector<PictureEntry> out;

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+class QAbstractItemModel;
+class QItemSelection;
 class QItemSelectionModel;
 
 namespace orv {
@@ -17,6 +19,10 @@ namespace ListEditing {
 
 // The selected rows of a one-column view, top to bottom.
 std::vector<int> selectedRows(const QItemSelectionModel &selection, int count);
+
+// Invert: the rows not in `rows` (ascending), as ranges of one column of
+// `model`.
+QItemSelection invertedRows(const QAbstractItemModel &model, const std::vector<int> &rows);
 
 // The entries at `rows`, top to bottom, or bottom to top when `bottomUp`.
 std::vector<PictureEntry> entriesAt(const PictureList &list, const std::vector<int> &rows,

@@ -192,12 +192,13 @@ void ListForm::selectAll()
 
 void ListForm::invertSelection()
 {
-    QListView *v = view(activeList());
-    QAbstractItemModel *m = v->model();
-    const int count = m->rowCount();
-    if (count > 0)
-        v->selectionModel()->select(QItemSelection(m->index(0, 0), m->index(count - 1, 0)),
-                                    QItemSelectionModel::Toggle);
+    const Side side = activeList();
+    QItemSelectionModel *selection = view(side)->selectionModel();
+    // The new ranges in one pass; clearing first spares Qt from comparing
+    // every old range with every new one.
+    const QItemSelection inverted = ListEditing::invertedRows(*view(side)->model(), selectedRows(side));
+    selection->clearSelection();
+    selection->select(inverted, QItemSelectionModel::Select);
 }
 
 void ListForm::moveup()

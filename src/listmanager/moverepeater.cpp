@@ -9,6 +9,8 @@ MoveRepeater::MoveRepeater(std::function<void(Direction)> move, QObject *parent)
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(FirstDelay);
+    // The rhythm of a held button is what the user feels: no coarse slack.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &MoveRepeater::tick);
 }
 

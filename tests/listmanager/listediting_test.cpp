@@ -92,3 +92,25 @@ TEST(ListEditingSelection, SelectedRowsComeTopToBottomOnceEach)
     EXPECT_EQ(letters(ListEditing::entriesAt(list, {1, 4, 8})), QStringLiteral("bei"));
     EXPECT_EQ(letters(ListEditing::entriesAt(list, {1, 4, 8}, true)), QStringLiteral("ieb"));
 }
+
+TEST(ListEditingSelection, InvertingGivesTheOtherRowsAsRanges)
+{
+    PictureList list;
+    list.setEntries(lettered(QStringLiteral("abcdef"), QStringLiteral("/main")));
+    PictureListColumn column(&list, PictureList::NameColumn);
+    const struct {
+        std::vector<int> rows;
+        std::vector<int> inverted;
+        int ranges;
+    } cases[] = {{{}, {0, 1, 2, 3, 4, 5}, 1},
+                 {{0, 1, 2, 3, 4, 5}, {}, 0},
+                 {{0, 5}, {1, 2, 3, 4}, 1},
+                 {{1, 3}, {0, 2, 4, 5}, 3}};
+    for (const auto &c : cases) {
+        QItemSelectionModel selection(&column);
+        const QItemSelection inverted = ListEditing::invertedRows(column, c.rows);
+        EXPECT_EQ(inverted.size(), c.ranges);
+        selection.select(inverted, QItemSelectionModel::Select);
+        EXPECT_EQ(ListEditing::selectedRows(selection, list.count()), c.inverted);
+    }
+}
