@@ -3,7 +3,14 @@
 #include "listform.h"
 #include "listmanagerhost.h"
 
+#include <QPoint>
+#include <QRect>
+
 namespace orv {
+
+namespace {
+const QPoint kOffset(16, 72);
+} // namespace
 
 ListManager::ListManager(PictureList &list, std::vector<PictureEntry> &cliplist, ListManagerHost &host,
                          const PlatformServices &services, QWidget *windowParent, QObject *parent)
@@ -42,8 +49,15 @@ void ListManager::open()
 
 void ListManager::showWindow()
 {
-    if (!m_form)
+    if (!m_form) {
         m_form = new ListForm(m_list, m_cliplist, m_host, m_services, m_windowParent);
+        // At the main window's left, below its menu and toolbar, where it
+        // leaves the picture in the middle free and has room to widen.
+        if (m_windowParent && m_windowParent->isVisible()) {
+            const QRect area = m_windowParent->geometry();
+            m_form->move(area.left() + kOffset.x(), area.top() + kOffset.y());
+        }
+    }
     m_form->show();
     m_form->raise();
     m_form->activateWindow();

@@ -35,6 +35,12 @@ TEST_F(ListFormTest, OpensNarrowWithTheMainListAndWidensForASecondList)
     EXPECT_EQ(client->width(), qRound((5500 - frame * 15) / 15.0));
     EXPECT_TRUE(client->rect().contains(view("List2")->geometry()));
     EXPECT_TRUE(view("List2")->isVisible());
+
+    // A taller window gives long lists more room; the width stays.
+    form->resize(form->width() + 100, form->height() + 150);
+    EXPECT_EQ(view("List1")->height(), 225 + 150);
+    EXPECT_EQ(view("List2")->height(), 225 + 150);
+    EXPECT_EQ(client->width(), qRound((5500 - frame * 15) / 15.0));
 }
 
 TEST_F(ListFormTest, ControlsCarryTheirCaptionsAndTooltips)
@@ -243,4 +249,36 @@ TEST_F(ListFormTest, TheContextMenuKeyOpensTheFocusedListsPopup)
     QTest::keyClick(view("List1"), Qt::Key_Menu);
     EXPECT_TRUE(form->popmain()->isVisible());
     form->popmain()->close();
+}
+
+TEST_F(ListFormTest, TheFocusComingBackFromAMenuOrAnotherWindowLeavesTheSelectionsAlone)
+{
+    open(QStringLiteral("abcd"));
+    startSecond(QStringLiteral("xyz"));
+    // The second list has the focus but nothing selected: Edit > Select all,
+    // chosen with the mouse, takes the main list.
+    click(view("List2"), 1);
+    click(view("List2"), 1, Qt::ControlModifier);
+    ASSERT_TRUE(view("List2")->hasFocus());
+    ASSERT_TRUE(selected(view("List2")).isEmpty());
+    QMenuBar *bar = form->menuBar();
+    QAction *editMenu = bar->actions().at(1);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(editMenu).center());
+    QMenu *edit = editMenu->menu();
+    ASSERT_TRUE(edit->isVisible());
+    QTest::mouseClick(edit, Qt::LeftButton, {},
+                      edit->actionGeometry(form->action(QStringLiteral("mall"))).center());
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_TRUE(view("List2")->hasFocus());
+    EXPECT_EQ(selected(view("List1")), (QList<int>{0, 1, 2, 3}));
+
+    // Nor does coming back from another window (a dialog, a message box).
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_TRUE(view("List2")->hasFocus());
+    EXPECT_EQ(selected(view("List1")), (QList<int>{0, 1, 2, 3}));
 }
