@@ -156,15 +156,6 @@ TEST_F(SecondListFilesTest, AFailedOpenLeavesNoFileForTheNextSaveToOverwrite)
     EXPECT_EQ(letters(ListFileReader::read(first).entries), QStringLiteral("abc"));
 }
 
-TEST_F(SecondListFilesTest, SaveMainListAndSortGoThroughTheMainWindow)
-{
-    open(QStringLiteral("ba"));
-    for (const char *item : {"msavem", "msavemas", "msrtname", "msrtrand"})
-        trigger(item);
-    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("msavelstclick"), QStringLiteral("msaveasclick"),
-                                       QStringLiteral("msrtnmeclick"), QStringLiteral("msrtrandclick")}));
-}
-
 TEST_F(SecondListFilesTest, ClearEmptiesThePictureListOnlyAndSaysZeroOfZero)
 {
     open(QStringLiteral("abc"));
