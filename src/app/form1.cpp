@@ -7,10 +7,12 @@
 #include "displaymodes.h"
 #include "filecommands.h"
 #include "filedialogs.h"
+#include "form1listmanagerhost.h"
 #include "helpviewer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
 #include "listfilecommands.h"
+#include "listmanager.h"
 #include "maintoolbar.h"
 #include "mainwindowhost.h"
 #include "messageboxes.h"
@@ -100,14 +102,17 @@ Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QW
     buildPopup();
     connectToolbar();
     connectInput();
+    buildListManager();
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
 }
 
 Form1::~Form1()
 {
-    // The slideshow windows use the host; they go first.
+    // The slideshow windows and the list manager use the hosts; they go first.
     delete m_slideshow;
     m_slideshow = nullptr;
+    delete m_listManager;
+    m_listManager = nullptr;
 }
 
 void Form1::buildControls()

@@ -148,10 +148,11 @@ void Form1::buildMenus()
     sort->setObjectName(QStringLiteral("msort"));
     connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this,
             &Form1::msrtnmeclick);
-    connect(addAction(list, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
+    connect(addAction(sort, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
             &Form1::msrtrandclick);
-    // The list manager comes with a later stage.
-    addAction(list, "mcustom", QStringLiteral("&Customize"))->setEnabled(false);
+    // These two open the list manager (wired with it).
+    addAction(sort, "msrtcust", QStringLiteral("&Customize"));
+    addAction(list, "moplstmngr", QStringLiteral("&Open lisl manager"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
@@ -193,8 +194,7 @@ void Form1::preparePopup()
     action(QStringLiteral("pmdel"))->setEnabled(e.remove);
     action(QStringLiteral("pmrename"))->setEnabled(e.rename);
     action(QStringLiteral("pmprop"))->setEnabled(e.properties);
-    // The list manager comes with a later stage.
-    action(QStringLiteral("pmoplstmngr"))->setEnabled(false);
+    action(QStringLiteral("pmoplstmngr"))->setEnabled(e.openListManager);
 }
 
 void Form1::showPopupAt(const QPoint &globalPos)
