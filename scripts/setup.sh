@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool imagemagick libjpeg-turbo-progs
   clang libclang-rt-14-dev
   libx11-dev libxtst-dev
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+  dpkg-dev lintian
 )
 
 missing=()

@@ -122,6 +122,7 @@ PlatformServices FakePlatform::services()
     s.help = &help;
     s.drives = &drives;
     s.random = &random;
+    s.systemInfoTool = &systemInfoTool;
     return s;
 }
 

@@ -11,6 +11,7 @@
 #include "platformservices.h"
 #include "systembeep.h"
 #include "systeminfo.h"
+#include "systeminfotool.h"
 
 #include <QHash>
 #include <QList>
@@ -123,6 +124,19 @@ public:
     int contextHelpModes = 0;
 };
 
+// Answers every start with the scripted outcome and counts the starts.
+class FakeSystemInfoTool : public SystemInfoTool
+{
+public:
+    Outcome start() override
+    {
+        ++starts;
+        return outcome;
+    }
+    Outcome outcome = Outcome::Started;
+    int starts = 0;
+};
+
 // One bundle of fakes, with a PlatformServices pointing at them.
 struct FakePlatform {
     FakeMessageBoxes messageBoxes;
@@ -135,6 +149,7 @@ struct FakePlatform {
     FakeHelpViewer help;
     FakeDrives drives;
     FakeRandomSource random;
+    FakeSystemInfoTool systemInfoTool;
 
     PlatformServices services();
 };
