@@ -3,7 +3,7 @@
 # into any prefix, or into a DESTDIR staging tree, finds its own files.
 include(GNUInstallDirs)
 
-set(ORVANTA_APP_ID "org.orvanta.Orvanta" CACHE STRING
+set(ORVANTA_APP_ID "org.orvanta.orvanta" CACHE STRING
     "Desktop and AppStream id (names the .desktop, metainfo and icon files)")
 set(ORVANTA_INSTALL_HELPERDIR "${CMAKE_INSTALL_LIBEXECDIR}/orvanta")
 set(ORVANTA_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/orvanta")

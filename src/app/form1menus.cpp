@@ -6,6 +6,7 @@
 #include "helpviewer.h"
 #include "listfilecommands.h"
 #include "maintoolbar.h"
+#include "modalrunner.h"
 #include "navigation.h"
 #include "recentlistsmenu.h"
 #include "recentslotstore.h"

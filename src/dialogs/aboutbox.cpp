@@ -91,7 +91,7 @@ AboutBox::AboutBox(SystemInfoTool *systemInfoTool, MessageBoxes *messageBoxes, Q
     grid->addLayout(buttons, 5, 2);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    lblDescription->setMinimumWidth(340);
+    lblDescription->setMinimumWidth(420);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutBox::startSysInfo);
