@@ -51,7 +51,7 @@ echo "validators: ok"
 # The list type, seen by a desktop-neutral xdg-mime with only this package's types added.
 mkdir -p "$tmp/data/mime/packages" "$tmp/work"
 cp "$share/mime/packages/$appid.xml" "$tmp/data/mime/packages/"
-update-mime-database "$tmp/data/mime"
+XDG_DATA_HOME="$tmp/data" update-mime-database "$tmp/data/mime"
 "$makepictures" "$tmp/work"
 type="$(env -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID -u DESKTOP_SESSION \
         XDG_DATA_HOME="$tmp/data" xdg-mime query filetype "$tmp/work/holiday.pvl")"

@@ -84,7 +84,7 @@ TEST(QtSystemInfoTool, StartsTheFirstProgramFoundOrTellsWhyNot)
 {
     QTemporaryDir dir;
     const QString marker = dir.filePath(QStringLiteral("started"));
-    const QByteArray starts = "#!/bin/sh\necho \"$0 $*\" > '" + marker.toLocal8Bit() + ".new' && mv '" +
+    const QByteArray starts = "#!/bin/sh\necho \"$0 $*\" > '" + marker.toLocal8Bit() + ".new' && /bin/mv '" +
                               marker.toLocal8Bit() + ".new' '" + marker.toLocal8Bit() + "'\n";
     // A program whose interpreter does not exist cannot be started.
     const QByteArray broken = "#!/no/such/interpreter\n";
