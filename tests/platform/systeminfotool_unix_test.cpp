@@ -25,31 +25,16 @@ QStringList programsOn(const QString &desktop)
     return out;
 }
 
-// PATH and XDG_CURRENT_DESKTOP for one test, put back afterwards.
-class ScriptedEnvironment
-{
-public:
-    ScriptedEnvironment(const QString &path, const QByteArray &desktop)
-        : m_path(qgetenv("PATH")), m_desktop(qgetenv("XDG_CURRENT_DESKTOP"))
+// Sets an environment variable for one scope.
+struct ScopedEnv {
+    ScopedEnv(const char *name, const QByteArray &value) : name(name), old(qgetenv(name))
     {
-        qputenv("PATH", path.toLocal8Bit());
-        qputenv("XDG_CURRENT_DESKTOP", desktop);
+        qputenv(name, value);
     }
-    ~ScriptedEnvironment()
-    {
-        qputenv("PATH", m_path);
-        qputenv("XDG_CURRENT_DESKTOP", m_desktop);
-    }
-
-private:
-    QByteArray m_path, m_desktop;
+    ~ScopedEnv() { qputenv(name, old); }
+    const char *name;
+    QByteArray old;
 };
-
-void writeProgram(const QString &path, const QByteArray &text)
-{
-    test::writeFile(path, text);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
 
 bool appears(const QString &path)
 {
@@ -116,10 +101,12 @@ TEST(QtSystemInfoTool, StartsTheFirstProgramFoundOrTellsWhyNot)
     };
     for (const auto &c : cases) {
         QTemporaryDir bin;
-        for (const auto &p : c.programs)
-            writeProgram(bin.filePath(p.first), p.second);
+        for (const auto &p : c.programs) {
+            test::writeFile(bin.filePath(p.first), p.second);
+            QFile::setPermissions(bin.filePath(p.first), QFile::ReadOwner | QFile::ExeOwner);
+        }
         QFile::remove(marker);
-        ScriptedEnvironment env(bin.path(), c.desktop);
+        const ScopedEnv path("PATH", bin.path().toLocal8Bit()), desktop("XDG_CURRENT_DESKTOP", c.desktop);
         QtSystemInfoTool tool;
         EXPECT_EQ(tool.start(), c.outcome) << c.what;
         if (c.started.isEmpty())
