@@ -7,11 +7,12 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Orvanta developers")
 set(CPACK_PACKAGE_CONTACT "Orvanta developers <orvanta@example.org>" CACHE STRING "The package's maintainer")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture viewer and slideshow program")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "picture viewer and slideshow program
- Orvanta keeps a list of pictures, shows them one at a time (true size,
- fitted, stretched or zoomed) and plays them as a slideshow. Picture lists
- are saved to list files and opened again. It reads bmp, dib, ico, cur, jpg,
- jpeg, gif, wmf and emf files.")
+# The extended description, in lines short enough for Debian; cpack puts the
+# summary above it as the synopsis.
+set(CPACK_PACKAGE_DESCRIPTION "Orvanta keeps a list of pictures, shows them one at a time (true size,
+fitted, stretched or zoomed) and plays them as a slideshow. Picture lists are
+saved to list files and opened again. It reads bmp, dib, ico, cur, jpg, jpeg,
+gif, wmf and emf files.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -14,7 +14,7 @@ rm -f build/package/orvanta_*.deb
 (cd build/package && cpack -G DEB >/dev/null)
 deb="$(ls build/package/orvanta_*.deb)"
 echo "Built $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb" Package Version Depends
 
 if [ "${1:-}" != "--no-check" ]; then
   # Warnings left are explained in the README ("Debian package").
