@@ -13,6 +13,7 @@ packages=(
   libx11-dev libxtst-dev
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
   dpkg-dev lintian
+  icc-profiles-free
 )
 
 missing=()

@@ -22,7 +22,8 @@ public:
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
 
-    // The smooth copy a stretched picture is painted from, in device pixels.
+    // The smooth copy a stretched picture is painted from, in device pixels
+    // and in the screen's colours.
     // One made elsewhere (on a worker thread) can be handed in; a copy that
     // does not fit the size painted at is simply made again.
     const QImage &scaledCopy() const { return m_scaled; }
@@ -40,6 +41,8 @@ protected:
 
 private:
     const QImage &scaledForSize(QSize size);
+    // The picture to draw unscaled or piecewise, in the screen's colours.
+    const QImage &pictureInScreenColours();
 
     QImage m_picture;
     bool m_stretch = false;
