@@ -11,6 +11,7 @@
 #include "helpviewer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
+#include "installlayout.h"
 #include "listfilecommands.h"
 #include "listmanager.h"
 #include "maintoolbar.h"
@@ -201,6 +202,7 @@ void Form1::buildFileUnits()
 {
     m_inifile = SettingsFile::location(m_apppath);
     m_ini = std::make_unique<SettingsFile>(m_inifile);
+    m_ini->setSystemDefault(SettingsFile::systemDefault(m_apppath));
     m_slideSettings = std::make_unique<SlideshowSettings>();
     m_slideOptions = new SlideOptions(
         *m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
@@ -254,7 +256,7 @@ void Form1::load()
     m_loaded = true;
 
     // Paths (the settings file's place is settled at construction).
-    m_helpfile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.HLP"));
+    m_helpfile = InstallLayout(m_apppath).helpFile();
     applyWhatsThisTopics();
 
     // Initial state, then the welcome sign in the default box.

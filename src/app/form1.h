@@ -69,6 +69,8 @@ public:
     void msrtrandclick();
     // Forgets the list file the list came from.
     void openedfileclr();
+    // Help > About: the about box, modal.
+    void mabout();
 
     DisplayState &state() { return m_state; }
     PictureList &pictureList() { return m_list; }

@@ -1,11 +1,13 @@
 // The main window's menu bar, popup menu and what's-this topics.
 #include "form1.h"
 
+#include "aboutbox.h"
 #include "displaymodes.h"
 #include "filecommands.h"
 #include "helpviewer.h"
 #include "listfilecommands.h"
 #include "maintoolbar.h"
+#include "modalrunner.h"
 #include "navigation.h"
 #include "recentlistsmenu.h"
 #include "recentslotstore.h"
@@ -163,6 +165,15 @@ void Form1::buildMenus()
             [this] { m_services.help->enterContextHelpMode(); });
     connect(addAction(help, "mbug", QStringLiteral("Bug report")), &QAction::triggered, this,
             [this] { m_services.help->showTopic(this, m_helpfile, 31); });
+    help->addSeparator();
+    connect(addAction(help, "mabout", QStringLiteral("&About Orvanta...")), &QAction::triggered, this,
+            &Form1::mabout);
+}
+
+void Form1::mabout()
+{
+    AboutBox box(m_services.systemInfoTool, m_services.messageBoxes, this);
+    m_services.modalRunner->exec(&box);
 }
 
 void Form1::buildPopup()
