@@ -15,6 +15,7 @@
 #include "listfilecommands.h"
 #include "listmanager.h"
 #include "maintoolbar.h"
+#include "mainwindowdrops.h"
 #include "mainwindowhost.h"
 #include "messageboxes.h"
 #include "navigation.h"
@@ -216,6 +217,8 @@ void Form1::buildFileUnits()
     connect(m_listFiles, &ListFileCommands::curpicChanged, this, [this](int c) { m_state.curpic = c; });
     connect(m_listFiles, &ListFileCommands::counterTextChanged, m_label1, &QLabel::setText);
     connect(m_listFiles, &ListFileCommands::statusTextChanged, m_view, &ImageBoxView::setStatus);
+
+    new MainWindowDrops(this, m_list, *m_host, *m_services.messageBoxes, *m_listFiles);
 }
 
 QString Form1::openedfile() const
