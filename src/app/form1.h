@@ -48,6 +48,8 @@ class Form1 : public QMainWindow
 public:
     // `apppath` is the program's folder; `commandLine` the argument text.
     Form1(PlatformServices services, QString apppath, QString commandLine, QWidget *parent = nullptr);
+    // `arguments` are the program's arguments, one by one.
+    Form1(PlatformServices services, QString apppath, QStringList arguments, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence once (the window's load).
@@ -131,6 +133,7 @@ private:
     void applyWhatsThisTopics();
     void runCommandLine();
     void openPictureArgument(const QString &path);
+    void openPictureArguments(const QStringList &paths);
     void onSettingsChanged();
     void showPopupAt(const QPoint &globalPos);
     void end();
@@ -139,6 +142,7 @@ private:
     QString m_apppath;
     QString m_inifile;
     QString m_helpfile;
+    QStringList m_arguments;
     QString m_commandLine;
     bool m_loaded = false;
     bool m_quitok = false;
