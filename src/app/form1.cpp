@@ -269,8 +269,13 @@ void Form1::showLoaded()
     load();
     if (m_ended)
         return;
+    // The window covers the work area the layout is computed from.
+    const QSizeF area = m_services.systemInfo->workAreaTwips();
+    const QRect pixels = m_view->placer().scale().toPixels(QRectF(QPointF(), area));
+    QPoint origin;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+        origin = screen->availableGeometry().topLeft();
+    setGeometry(QRect(origin, pixels.size()));
     show();
 }
 

@@ -9,12 +9,14 @@
 #include "settingsfile.h"
 #include "settingsrecords.h"
 #include "testutils.h"
+#include "userinput.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -42,7 +44,11 @@ protected:
     {
         writeDefaultSettings();
         form = std::make_unique<Form1>(platform.services(), dir.path(), commandLine);
-        form->load();
+        // Loaded and shown as start-up does it: the window covers the work
+        // area, so controls lie where a user sees them.
+        form->showLoaded();
+        if (form->isVisible())
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         return *form;
     }
 
