@@ -310,6 +310,9 @@ void SlideForm::sizebox()
 {
     m_placer.place(m_image1,
                    slideSizebox(m_layout.slidewidth, m_layout.slideheight, m_work.width(), m_work.height()));
+    // Unstretched (true size), a picture larger than the work area is cut
+    // at the box's right and bottom edges, not scaled into it.
+    m_image1->setNaturalSize(m_placer.scale().toPixels(QRectF(QPointF(), QSizeF(m_slidepic))).size());
     // The counter and buttons stay above the picture.
     m_strip->raise();
 }

@@ -1,5 +1,6 @@
 #include "userinput.h"
 
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -51,6 +52,29 @@ QImage drawn(QWidget *widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+QImage splitPicture(QSize size, int splitX, int bandHeight)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.fillRect(QRect(0, 0, splitX, size.height()), Qt::red);
+    p.fillRect(QRect(splitX, 0, size.width() - splitX, size.height()), Qt::blue);
+    if (bandHeight > 0)
+        p.fillRect(QRect(0, 0, size.width(), bandHeight), Qt::green);
+    return image;
+}
+
+QImage quadrantPicture(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    const int w = size.width() / 2, h = size.height() / 2;
+    QPainter p(&image);
+    p.fillRect(QRect(0, 0, w, h), Qt::red);
+    p.fillRect(QRect(w, 0, size.width() - w, h), Qt::blue);
+    p.fillRect(QRect(0, h, w, size.height() - h), Qt::green);
+    p.fillRect(QRect(w, h, size.width() - w, size.height() - h), Qt::black);
+    return image;
+}
+
 Hue hueOf(QColor c)
 {
     const auto high = [](int v) { return v >= 192; };
@@ -93,6 +117,17 @@ const char *hueName(Hue hue)
         break;
     }
     return "other";
+}
+
+::testing::AssertionResult hasHue(const QImage &image, QPoint pixel, Hue hue)
+{
+    const Hue actual = hueAt(image, pixel);
+    if (actual == hue)
+        return ::testing::AssertionSuccess();
+    const QColor c = image.rect().contains(pixel) ? image.pixelColor(pixel) : QColor();
+    return ::testing::AssertionFailure()
+           << "pixel (" << pixel.x() << ", " << pixel.y() << ") is " << hueName(actual) << " "
+           << qPrintable(c.name()) << ", not " << hueName(hue);
 }
 
 } // namespace orv::test

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <Qt>
+#include <gtest/gtest.h>
 
 class QWidget;
 
@@ -29,12 +30,20 @@ void userRelease(QWidget *control, QPoint at = QPoint(), Qt::MouseButton button 
 // What a widget shows on screen, children included.
 QImage drawn(QWidget *widget);
 
+// Test pictures whose colours tell where each part of them was drawn: red
+// left of column `splitX` and blue from it on, with a green band over the top
+// `bandHeight` rows; and one of four quadrants, red, blue (top), green, black.
+QImage splitPicture(QSize size, int splitX, int bandHeight = 0);
+QImage quadrantPicture(QSize size);
+
 // The colour a pixel is closest to among pure red, green, blue, black and
 // white (smooth scaling blends colours only at their borders).
 enum class Hue { Red, Green, Blue, Black, White, Other };
 Hue hueOf(QColor colour);
 Hue hueAt(const QImage &image, QPoint pixel);
 const char *hueName(Hue hue);
+// For EXPECT_TRUE: whether the pixel has the hue, saying what it has if not.
+::testing::AssertionResult hasHue(const QImage &image, QPoint pixel, Hue hue);
 
 } // namespace orv::test
 
