@@ -192,7 +192,7 @@ void Form1::buildFileUnits()
     m_ini = std::make_unique<SettingsFile>(m_inifile);
     m_slideSettings = std::make_unique<SlideshowSettings>();
     m_slideOptions = new SlideOptions(
-        *m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
+        *m_ini, *m_slideSettings, m_services, [this] { end(ExitStatus::SettingsNotRepaired); }, this, this);
     m_recentStore = std::make_unique<RecentSlotStore>(
         *m_ini, m_services.messageBoxes, [this] { m_slideOptions->readfile(); }, this);
 
@@ -296,7 +296,7 @@ void Form1::runCommandLine()
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::Ok;
         m_services.messageBoxes->show(this, box);
-        end();
+        end(ExitStatus::BadArgument);
         return;
     }
     }
@@ -379,14 +379,15 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     m_quitok = true;
     event->accept();
-    end();
+    end(ExitStatus::Ok);
 }
 
-void Form1::end()
+void Form1::end(ExitStatus status)
 {
     m_quitok = true;
     m_ended = true;
-    Q_EMIT endProgram();
+    m_exitStatus = status;
+    Q_EMIT endProgram(int(status));
 }
 
 } // namespace orv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "displaystate.h"
+#include "exitstatus.h"
 #include "picturelist.h"
 #include "platformservices.h"
 #include "viewercontext.h"
@@ -91,6 +92,8 @@ public:
     SlideshowStart &slideshow() { return *m_slideshow; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
+    // What the process is to return once the program has ended.
+    int exitStatus() const { return int(m_exitStatus); }
 
     // Box limits from the work area, less the toolbar and `reserve` twips.
     void computeBoxLimits(int reserve);
@@ -99,8 +102,9 @@ public:
     void preparePopup();
 
 Q_SIGNALS:
-    // The program must end at once: every window closes without questions.
-    void endProgram();
+    // The program must end at once, with `exitStatus` (an ExitStatus): every
+    // window closes without questions.
+    void endProgram(int exitStatus);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -125,7 +129,7 @@ private:
     void openPictureArgument(const QString &path);
     void onSettingsChanged();
     void showPopupAt(const QPoint &globalPos);
-    void end();
+    void end(ExitStatus status);
 
     PlatformServices m_services;
     QString m_apppath;
@@ -135,6 +139,7 @@ private:
     bool m_loaded = false;
     bool m_quitok = false;
     bool m_ended = false;
+    ExitStatus m_exitStatus = ExitStatus::Ok;
 
     DisplayState m_state;
     PictureList m_list;

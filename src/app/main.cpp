@@ -5,6 +5,7 @@
 #include "helpviewer.h"
 #include "modalrunner.h"
 #include "picturecache.h"
+#include "programend.h"
 #include "qtfiledialogs.h"
 #include "qtmessageboxes.h"
 #include "qtpictureloader.h"
@@ -62,12 +63,7 @@ int main(int argc, char *argv[])
     orv::Form1 form(services, apppath, commandLine);
     // Ending the program closes every window at once, without their own
     // close handlers or questions.
-    QObject::connect(&form, &orv::Form1::endProgram, &app, [] {
-        const auto windows = QApplication::topLevelWidgets();
-        for (QWidget *w : windows)
-            w->hide();
-        QCoreApplication::exit(0);
-    });
+    QObject::connect(&form, &orv::Form1::endProgram, &app, &orv::endApplication);
 
     orv::StartupSplash splash(systemInfo.logicalDpi(), [&form] { form.showLoaded(); });
     splash.show();
