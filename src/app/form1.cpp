@@ -194,7 +194,7 @@ void Form1::buildFileUnits()
     m_slideOptions = new SlideOptions(
         *m_ini, *m_slideSettings, m_services, [this] { end(ExitStatus::SettingsNotRepaired); }, this, this);
     m_recentStore = std::make_unique<RecentSlotStore>(
-        *m_ini, m_services.messageBoxes, [this] { m_slideOptions->readfile(); }, this);
+        *m_ini, m_services.messageBoxes, [this] { return m_slideOptions->readfile(); }, this);
 
     m_host = std::make_unique<MainWindowHost>(*this);
     m_slideshow = new SlideshowStart(*m_host, *m_slideSettings, *m_slideOptions, m_services, this, this);

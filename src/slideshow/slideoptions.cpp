@@ -99,22 +99,26 @@ int SlideOptions::readOnce()
     return options.error;
 }
 
-void SlideOptions::readfile()
+bool SlideOptions::readfile()
 {
+    if (m_ending)
+        return false;
     setUp();
     m_fillOnSetUp = false; // this reading fills the window anyway
     const int error = readOnce();
     if (error != SettingsRecords::OutOfRange && !FileError::isFileAccess(error))
-        return; // read in full, or a failure outside the damaged set: nothing more
+        return true; // read in full, or a failure outside the damaged set: nothing more
     MessageRequest request;
     request.text = damagedText;
     request.icon = MsgIcon::Critical;
     request.buttons = MsgButtons::OkCancel;
     if (m_services.messageBoxes->show(boxParent(), request) != MsgResult::Ok) {
+        m_ending = true;
         m_endProgram();
-        return;
+        return false;
     }
     recover();
+    return true;
 }
 
 void SlideOptions::recover()
@@ -143,6 +147,8 @@ void SlideOptions::recover()
 void SlideOptions::writefile()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return;
     SettingsFile::Loaded loaded = m_file.load();
     if (loaded.error != FileError::None) {
         // Saving now would replace recent lists that could not be read.
@@ -165,6 +171,8 @@ void SlideOptions::showInvalidInterval()
 bool SlideOptions::app()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return false;
     const std::optional<int> ms = SlideshowInterval::milliseconds(d->intervalText());
     if (!ms) {
         showInvalidInterval();
@@ -178,6 +186,8 @@ bool SlideOptions::app()
 void SlideOptions::open()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return;
     // Every opening starts afresh: Cancel enabled, nothing applied yet.
     d->load();
     m_services.modalRunner->exec(d);
@@ -212,8 +222,8 @@ void SlideOptions::onApply()
 
 void SlideOptions::onCancel()
 {
-    readfile();
-    m_dialog->done(QDialog::Rejected);
+    if (readfile())
+        m_dialog->done(QDialog::Rejected);
 }
 
 void SlideOptions::onCloseBox()
