@@ -131,8 +131,18 @@ void SlideOptions::recover()
     d->setSplash(true);
 
     SettingsFile::Loaded loaded = m_file.load();
+    if (loaded.error != FileError::None && m_file.exists()) {
+        // A file that is there but cannot be read is never replaced: it may
+        // hold the recent lists. Tell once and go on in memory.
+        QByteArray defaults;
+        SettingsRecords::writeRecoveryDefaults(defaults);
+        message(m_file.unreadableText(loaded.errorString));
+        m_file.keepInMemory(defaults);
+        readOnce();
+        return;
+    }
     if (loaded.error != FileError::None)
-        loaded.bytes.clear(); // unreadable: nothing of it can be kept
+        loaded.bytes.clear();
     SettingsRecords::writeRecoveryDefaults(loaded.bytes);
     const SettingsFile::Saved saved = m_file.save(loaded.bytes);
     if (!saved.ok) {
