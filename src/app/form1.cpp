@@ -332,9 +332,9 @@ void Form1::mopfile()
 
 void Form1::mopfolder()
 {
-    if (!m_opendir) {
-        m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::homePath());
-    }
+    // Set up on first use in the folder the program was started in.
+    if (!m_opendir)
+        m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::currentPath());
     m_opendir->runModal();
 }
 
