@@ -310,6 +310,18 @@ void Form1::openPictureArgument(const QString &path)
 
 void Form1::onSettingsChanged()
 {
+    // The screen's DPI may have changed with its other settings: every
+    // control is placed again for it, and the sign is drawn for it.
+    TwipPlacer &placer = m_view->placer();
+    const double dpi = m_services.systemInfo->logicalDpi();
+    if (dpi != placer.scale().dpi()) {
+        placer.setScale(TwipScale(dpi));
+        const QImage oldSign = m_sign->picture();
+        m_sign->setPicture(renderSignPicture(placer.scale()));
+        m_engine->setSign(m_sign->picture());
+        if (m_view->image2()->picture() == oldSign)
+            m_view->image2()->setPicture(m_sign->picture());
+    }
     computeBoxLimits(1300);
     m_engine->sizebox();
 }

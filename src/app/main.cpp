@@ -51,6 +51,14 @@ int main(int argc, char *argv[])
     // Pictures are decoded ahead on a worker thread and kept for a while.
     orv::PictureCache pictureCache(pictureLoader);
     services.pictureLoader = &pictureCache;
+    // Natural sizes depend on the screen's DPI: pictures decoded for the old
+    // one are forgotten.
+    QObject::connect(&systemInfo, &orv::SystemInfo::settingsChanged, &pictureCache, [&] {
+        if (systemInfo.logicalDpi() == pictureLoader.logicalDpi())
+            return;
+        pictureLoader.setLogicalDpi(systemInfo.logicalDpi());
+        pictureCache.clear();
+    });
     services.modalRunner = &modalRunner;
     services.help = &help;
     services.drives = &drives;
