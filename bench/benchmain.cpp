@@ -4,11 +4,9 @@
 //   orvanta_bench [--external=FILE] [benchmark options]
 //   orvanta_bench --probe=NAME        (one figure in a process of its own)
 #include "benchtable.h"
+#include "benchutil.h"
 #include "benchwindow.h"
 #include "benchwindows.h"
-
-#include "listfilewriter.h"
-#include "picturepath.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,11 +92,10 @@ int main(int argc, char *argv[])
         return runProbe(QString::fromLocal8Bit(argv[1] + 8), argc, argv);
     if (argc >= 3 && qstrcmp(argv[1], "--write-list") == 0) {
         // A list file of the given pictures, for the end-to-end runs.
-        std::vector<orv::PictureEntry> entries;
+        QStringList pictures;
         for (int i = 3; i < argc; ++i)
-            entries.push_back(orv::splitPicturePath(
-                QDir::toNativeSeparators(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath())));
-        return orv::ListFileWriter::write(QString::fromLocal8Bit(argv[2]), entries).ok ? 0 : 1;
+            pictures << QString::fromLocal8Bit(argv[i]);
+        return writeListFile(QString::fromLocal8Bit(argv[2]), pictures) ? 0 : 1;
     }
 
     QString externalFile;
@@ -118,6 +115,7 @@ int main(int argc, char *argv[])
     registerProcessBenchmarks();
     registerDecodeBenchmarks();
     registerListBenchmarks();
+    registerFileBenchmarks();
 
     MedianCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);

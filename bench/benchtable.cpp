@@ -27,21 +27,31 @@ const Figure kFigures[] = {
     {"e2e/next_orvanta_fit", "next picture end to end, X server (paintwait), fit", "e2e/next_qimgv", 1.0},
     {"e2e/next_qimgv", "  qimgv on the same two pictures (paintwait)"},
     {"e2e/cold_orvanta", "  cold open end to end incl. 2.5 s splash (paintwait)"},
+    {"e2e/first_orvanta", "first picture of a list opened, end to end (paintwait)", nullptr, 0, 50},
+    {"display/first_after_list", "first picture of a list opened: Space to painted", nullptr, 0, 50},
     {"startup/first_picture", "first picture: splash hand-over to painted", nullptr, 0, 50},
     {"startup/first_picture_unprefetched", "  the same with nothing prefetched (reference)"},
     {"startup/main_window", "start-up to main window painted, splash wait excluded", nullptr, 0, 300},
     {"startup/first_cold_display", "  cold display, true size, first in a fresh process"},
     {"display/cold_fit", "cold display 24 MP JPEG, fit: command to painted", "@scale", 1.3},
-    {"display/cold_true_size", "cold display 24 MP JPEG, true size", "djpeg/bmp", 1.3},
-    {"decode/full", "decode alone (loader), full size", "djpeg/bmp"},
+    {"display/cold_true_size", "cold display 24 MP JPEG, true size", "djpeg/ppm", 1.3},
+    {"display/cold_fit_wide", "cold display 24 MP JPEG, wide-gamut profile, fit", "@scale", 1.3},
+    {"display/cold_true_size_wide", "cold display 24 MP JPEG, wide-gamut profile, true size", "djpeg/ppm",
+     1.3},
+    {"colour/convert_fit", "  of which colour conversion of the drawn copy, fit"},
+    {"decode/full", "decode alone (loader), full size", "djpeg/ppm"},
     {"decode/reduced_1_2", "decode alone (loader), 1/2", "djpeg/scale_1_2"},
     {"decode/reduced_1_4", "decode alone (loader), 1/4", "djpeg/scale_1_4"},
     {"decode/reduced_1_8", "decode alone (loader), 1/8", "djpeg/scale_1_8"},
-    {"djpeg/bmp", "  djpeg -bmp > /dev/null"},
-    {"djpeg/scale_1_2", "  djpeg -scale 1/2 -bmp > /dev/null"},
-    {"djpeg/scale_1_4", "  djpeg -scale 1/4 -bmp > /dev/null"},
-    {"djpeg/scale_1_8", "  djpeg -scale 1/8 -bmp > /dev/null"},
+    {"djpeg/ppm", "  djpeg -ppm -outfile /dev/null"},
+    {"djpeg/scale_1_2", "  djpeg -scale 1/2 -ppm -outfile /dev/null"},
+    {"djpeg/scale_1_4", "  djpeg -scale 1/4 -ppm -outfile /dev/null"},
+    {"djpeg/scale_1_8", "  djpeg -scale 1/8 -ppm -outfile /dev/null"},
     {"metafile/wmf", "metafile WMF (uemf-test_libuemf_ref.wmf), load"},
+    {"metafile/wmf_helper_start", "  of which helper process start and end (no input)"},
+    {"metafile/wmf_convert", "  of which libwmf play + SVG writer (in this process)"},
+    {"metafile/wmf_round_trip", "  helper round trip: start, convert, SVG back"},
+    {"metafile/wmf_render", "  of which SVG render (QSvgRenderer)"},
     {"metafile/emf", "metafile EMF (uemf-test_libuemf_ref.emf), load"},
     {"repaint/fit_cached", "repaint in fit mode, scaled copy cached"},
     {"repaint/fit_rescaled", "repaint in fit mode, scaled copy rebuilt"},
@@ -52,8 +62,11 @@ const Figure kFigures[] = {
     {"list/select_all", "100,000 entries: select all", nullptr, 0, 300},
     {"list/invert_selection", "100,000 entries: invert selection", nullptr, 0, 300},
     {"list/add_folder_10000", "100,000 entries: add a folder of 10,000 files", nullptr, 0, 500},
-    {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 400, "MB"},
-    {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 400, "MB"},
+    {"files/delete_1000_of_100000", "100,000 entries: delete 1,000 selected to the trash, checks", nullptr, 0,
+     2000},
+    {"files/paste_1000", "paste (copy) 1,000 small files into a folder", nullptr, 0, 2000},
+    {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 300, "MB"},
+    {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 300, "MB"},
 };
 
 QString number(double v)
@@ -147,7 +160,7 @@ void printTable(const MedianCollector &collected, const QHash<QString, double> &
             const double scale =
                 collected.medians.value(QLatin1String(f.name)).counters.value(QStringLiteral("scale"));
             baselineName = scale > 1.5 ? QStringLiteral("djpeg/scale_1_%1").arg(qRound(scale))
-                                       : QStringLiteral("djpeg/bmp");
+                                       : QStringLiteral("djpeg/ppm");
         }
         double base = 0;
         const bool hasBase = !baselineName.isEmpty() && valueOf(baselineName, nullptr, &base) && base > 0;

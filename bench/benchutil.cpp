@@ -1,9 +1,13 @@
 #include "benchutil.h"
 
+#include "listfilewriter.h"
+#include "picturepath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -32,6 +36,14 @@ QString corpusDir()
 {
     const QString dir = qEnvironmentVariable("ORVANTA_CORPUS");
     return dir.isEmpty() ? QStringLiteral(ORVANTA_CORPUS_DIR) : dir;
+}
+
+bool writeListFile(const QString &path, const QStringList &pictures)
+{
+    std::vector<PictureEntry> entries;
+    for (const QString &p : pictures)
+        entries.push_back(splitPicturePath(QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath())));
+    return ListFileWriter::write(path, entries).ok;
 }
 
 QString selfPath()

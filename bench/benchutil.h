@@ -21,6 +21,9 @@ QString corpusDir();
 // `output` (if given) receives what it printed.
 double runProcessMs(const QStringList &command, QByteArray *output = nullptr);
 
+// Writes a list file of `pictures` (made absolute); false when it fails.
+bool writeListFile(const QString &path, const QStringList &pictures);
+
 // This program's own path, to run its probes in processes of their own.
 QString selfPath();
 

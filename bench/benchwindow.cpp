@@ -39,10 +39,12 @@ BenchWindow::BenchWindow(const QString &commandLine, qint64 cacheBudget)
     services.help = &m_help;
     services.drives = &m_drives;
     services.random = &m_random;
+    services.fileOperations = &m_fileOperations;
     // As the program does: a picture named on the command line decodes while
     // the splash shows.
     if (classifyArgument(commandLine) == ArgumentKind::Picture)
         m_cache->prefetch(absoluteArgument(commandLine, QDir::currentPath()), QSize());
+    m_services = services;
     m_form = std::make_unique<Form1>(services, m_apppath.path(), commandLine);
 }
 

@@ -8,6 +8,7 @@
 #include "modalrunner.h"
 #include "picturecache.h"
 #include "platformservices.h"
+#include "qtfileoperations.h"
 #include "qtpictureloader.h"
 #include "randomsource.h"
 #include "systembeep.h"
@@ -23,7 +24,7 @@ class Form1;
 namespace orv::bench {
 
 // Message boxes that never stop a measurement: each is counted and answered
-// with Cancel.
+// with `answer` (Cancel unless a figure needs another).
 class QuietMessageBoxes : public MessageBoxes
 {
 public:
@@ -31,10 +32,11 @@ public:
     {
         ++count;
         lastText = request.text;
-        return MsgResult::Cancel;
+        return answer;
     }
     int count = 0;
     QString lastText;
+    MsgResult answer = MsgResult::Cancel;
 };
 
 class QuietFileDialogs : public FileDialogs
@@ -65,6 +67,7 @@ public:
     PictureCache &cache() { return *m_cache; }
     const QtPictureLoader &loader() const { return m_loader; }
     QuietMessageBoxes &messageBoxes() { return m_messageBoxes; }
+    const PlatformServices &services() const { return m_services; }
 
     // Runs the start-up sequence, shows the window and paints it.
     void showLoaded();
@@ -91,6 +94,10 @@ private:
     QtHelpViewer m_help;
     QtDrives m_drives;
     ClockRandomSource m_random;
+    // The trash in a folder of the benchmark's own.
+    QTemporaryDir m_dataHome;
+    QtFileOperations m_fileOperations{m_dataHome.filePath(QStringLiteral("Trash"))};
+    PlatformServices m_services;
     std::unique_ptr<Form1> m_form;
 };
 

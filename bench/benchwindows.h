@@ -15,6 +15,7 @@ void closeWindows();
 void registerDisplayBenchmarks();
 void registerDecodeBenchmarks();
 void registerListBenchmarks();
+void registerFileBenchmarks();
 void registerProcessBenchmarks();
 
 // Runs a probe in this process (a figure that needs a process of its own):

@@ -4,9 +4,13 @@
 #include "benchutil.h"
 #include "benchwindows.h"
 
+#include "metafileprocess.h"
+#include "metafilesvg.h"
 #include "qtpictureloader.h"
+#include "wmfconverter.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace orv::bench {
 
@@ -42,6 +46,55 @@ void process(benchmark::State &state, const QStringList &command)
     }
 }
 
+// Where a WMF's load goes: starting the helper process, converting in it
+// (libwmf playing the records into our SVG writer), the round trip through
+// the helper, and drawing the SVG.
+enum class WmfPart { HelperStart, Convert, RoundTrip, Render };
+
+void wmfPart(benchmark::State &state, const QString &path, WmfPart part)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("the metafile cannot be read");
+        return;
+    }
+    const QByteArray data = file.readAll();
+    const MetafileProcess helper;
+    const MetafileSvg svg = convertWmf(data, 96.0, QtPictureLoader::MaxPixels);
+    if (!svg.ok()) {
+        state.SkipWithError("the metafile does not convert");
+        return;
+    }
+    const QSize pixels = pixelsFromTwips(svg.naturalTwips, 96.0);
+    for (auto _ : state) {
+        const qint64 start = nowNs();
+        bool ok = true;
+        switch (part) {
+        case WmfPart::HelperStart:
+            // No input: the helper starts, refuses and ends.
+            ok = helper.convert(MetafileProcess::Kind::Wmf, QByteArray(), 96.0, QtPictureLoader::MaxPixels)
+                     .status == MetafileProcess::Status::Refused;
+            break;
+        case WmfPart::Convert:
+            ok = convertWmf(data, 96.0, QtPictureLoader::MaxPixels).ok();
+            break;
+        case WmfPart::RoundTrip:
+            ok = helper.convert(MetafileProcess::Kind::Wmf, data, 96.0, QtPictureLoader::MaxPixels).status ==
+                 MetafileProcess::Status::Converted;
+            break;
+        case WmfPart::Render:
+            ok = !renderMetafileSvg(svg, pixels).isNull();
+            break;
+        }
+        state.SetIterationTime(secondsSince(start));
+        if (!ok) {
+            state.SkipWithError("the step failed");
+            return;
+        }
+    }
+    state.counters["SVG kB"] = svg.svg.size() / 1e3;
+}
+
 } // namespace
 
 void registerDecodeBenchmarks()
@@ -49,10 +102,13 @@ void registerDecodeBenchmarks()
     const QString photo = dataFile(QStringLiteral("red.jpg"));
     addFigure(
         "decode/full", [photo](benchmark::State &s) { loaderDecode(s, photo, QSize(), 1); }, 9);
+    // djpeg writing a PPM to /dev/null: decoding and little else (writing a
+    // BMP would buffer the whole picture to turn it bottom-up).
     addFigure(
-        "djpeg/bmp",
+        "djpeg/ppm",
         [photo](benchmark::State &s) {
-            process(s, {QStringLiteral("djpeg"), QStringLiteral("-bmp"), photo});
+            process(s, {QStringLiteral("djpeg"), QStringLiteral("-ppm"), QStringLiteral("-outfile"),
+                        QStringLiteral("/dev/null"), photo});
         },
         9);
     for (int n : {2, 4, 8}) {
@@ -62,8 +118,13 @@ void registerDecodeBenchmarks()
         addFigure(
             reduced.c_str(), [photo, minimum, n](benchmark::State &s) { loaderDecode(s, photo, minimum, n); },
             9);
-        const QStringList command{QStringLiteral("djpeg"), QStringLiteral("-scale"),
-                                  QStringLiteral("1/%1").arg(n), QStringLiteral("-bmp"), photo};
+        const QStringList command{QStringLiteral("djpeg"),
+                                  QStringLiteral("-scale"),
+                                  QStringLiteral("1/%1").arg(n),
+                                  QStringLiteral("-ppm"),
+                                  QStringLiteral("-outfile"),
+                                  QStringLiteral("/dev/null"),
+                                  photo};
         addFigure(
             baseline.c_str(), [command](benchmark::State &s) { process(s, command); }, 9);
     }
@@ -75,6 +136,18 @@ void registerDecodeBenchmarks()
         "metafile/wmf", [wmf](benchmark::State &s) { loaderDecode(s, wmf, QSize(), 0); }, 9);
     addFigure(
         "metafile/emf", [emf](benchmark::State &s) { loaderDecode(s, emf, QSize(), 0); }, 9);
+    const struct {
+        const char *name;
+        WmfPart part;
+    } parts[] = {{"metafile/wmf_helper_start", WmfPart::HelperStart},
+                 {"metafile/wmf_convert", WmfPart::Convert},
+                 {"metafile/wmf_round_trip", WmfPart::RoundTrip},
+                 {"metafile/wmf_render", WmfPart::Render}};
+    for (const auto &p : parts) {
+        const WmfPart part = p.part;
+        addFigure(
+            p.name, [wmf, part](benchmark::State &s) { wmfPart(s, wmf, part); }, 9);
+    }
 }
 
 } // namespace orv::bench

@@ -9,6 +9,9 @@
 #include "form1.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
+#include "listfilecommands.h"
+#include "navigation.h"
+#include "screencolours.h"
 
 #include <QCoreApplication>
 
@@ -16,10 +19,10 @@ namespace orv::bench {
 
 namespace {
 
-void coldDisplay(benchmark::State &state, bool fit)
+void coldDisplay(benchmark::State &state, bool fit, const QString &picture = QStringLiteral("red.jpg"))
 {
     BenchWindow &w = displayWindow();
-    w.setPictures({dataFile(QStringLiteral("red.jpg"))});
+    w.setPictures({dataFile(picture)});
     w.setFitMode(fit);
     for (auto _ : state) {
         // Nothing decoded ahead: the picture loads when it is asked for.
@@ -34,6 +37,63 @@ void coldDisplay(benchmark::State &state, bool fit)
     state.counters["scale"] = shown.width() > 0 ? naturalPixels / shown.width() : 0;
     if (w.messageBoxes().count > 0)
         state.SkipWithError("a message box was shown");
+}
+
+// What taking a wide-gamut photo to the screen's colours costs in fit mode:
+// converting the box's smooth copy, the copy that is drawn.
+void convertFitCopy(benchmark::State &state)
+{
+    BenchWindow &w = displayWindow();
+    w.setPictures({dataFile(QStringLiteral("wide.jpg"))});
+    w.setFitMode(true);
+    w.cache().waitForPrefetches();
+    w.cache().clear();
+    w.showEntry(0);
+    ImageControl *box = w.form().view()->image2();
+    const QImage copy =
+        box->picture().scaled(box->scaledCopy().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!ScreenColours::needsConversion(copy)) {
+        state.SkipWithError("the picture carries no colour profile");
+        return;
+    }
+    for (auto _ : state) {
+        const QImage fresh = copy.copy();
+        const qint64 start = nowNs();
+        const QImage converted = ScreenColours::converted(fresh);
+        state.SetIterationTime(secondsSince(start));
+        benchmark::DoNotOptimize(converted.constBits());
+    }
+    state.counters["MP"] = copy.width() * copy.height() / 1e6;
+}
+
+// The first picture of a list just opened: the user looks at the list for a
+// moment, then presses Space.
+void firstAfterList(benchmark::State &state)
+{
+    BenchWindow &w = displayWindow();
+    static const QString list = [] {
+        const QString path = dataFile(QStringLiteral("first.pvl"));
+        writeListFile(path, {dataFile(QStringLiteral("red.jpg")), dataFile(QStringLiteral("blue.jpg"))});
+        return path;
+    }();
+    w.setFitMode(false);
+    for (auto _ : state) {
+        w.cache().waitForPrefetches();
+        w.cache().clear();
+        if (!w.form().state().pichidden)
+            w.form().navigation().togglePicture(false); // hides what is shown
+        w.form().listFiles().openlistclick(list);
+        w.paint();
+        QCoreApplication::processEvents();
+        w.cache().waitForPrefetches();
+        QCoreApplication::processEvents();
+        const qint64 start = nowNs();
+        w.pressKey(Qt::Key_Space);
+        w.paint();
+        state.SetIterationTime(secondsSince(start));
+    }
+    if (w.form().state().pichidden || w.form().state().curpic != 1)
+        state.SkipWithError("Space did not show the first picture");
 }
 
 void nextPicture(benchmark::State &state, bool fit)
@@ -87,6 +147,14 @@ void registerDisplayBenchmarks()
         "display/cold_fit", [](benchmark::State &s) { coldDisplay(s, true); }, 9);
     addFigure(
         "display/cold_true_size", [](benchmark::State &s) { coldDisplay(s, false); }, 9);
+    addFigure(
+        "display/cold_fit_wide",
+        [](benchmark::State &s) { coldDisplay(s, true, QStringLiteral("wide.jpg")); }, 9);
+    addFigure(
+        "display/cold_true_size_wide",
+        [](benchmark::State &s) { coldDisplay(s, false, QStringLiteral("wide.jpg")); }, 9);
+    addFigure("colour/convert_fit", convertFitCopy, 15);
+    addFigure("display/first_after_list", firstAfterList, 9);
     addFigure(
         "repaint/fit_cached", [](benchmark::State &s) { repaintFit(s, false); }, 15);
     addFigure(

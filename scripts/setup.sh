@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick libjpeg-turbo-progs
   clang libclang-rt-14-dev
   libx11-dev libxtst-dev
+  icc-profiles-free
 )
 
 missing=()

@@ -5,7 +5,9 @@
 #include "commandline.h"
 #include "displayengine.h"
 #include "displaymodes.h"
+#include "filecommands.h"
 #include "filedialogs.h"
+#include "helpviewer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
 #include "listfilecommands.h"
@@ -172,6 +174,10 @@ void Form1::buildCommandUnits()
     b.zomin1 = m_toolbar->button(QStringLiteral("zomin1"));
     b.zomout1 = m_toolbar->button(QStringLiteral("zomout1"));
     m_boxTools = new BoxTools(context, b, zoomPointer(), this);
+
+    m_fileCommands = new FileCommands(
+        context, {m_list1, m_list2},
+        [this](int topic) { return m_services.help->topicText(m_helpfile, topic); }, this);
 }
 
 ViewerContext Form1::viewerContext()

@@ -22,6 +22,7 @@ namespace orv {
 class BoxTools;
 class DisplayEngine;
 class DisplayModes;
+class FileCommands;
 class ImageBoxView;
 class ImageControl;
 class MainToolbar;
@@ -74,6 +75,7 @@ public:
     Navigation &navigation() { return *m_navigation; }
     DisplayModes &modes() { return *m_modes; }
     BoxTools &boxTools() { return *m_boxTools; }
+    FileCommands &fileCommands() { return *m_fileCommands; }
     ImageBoxView *view() const { return m_view; }
     QLabel *label1() const { return m_label1; }
     OpenFolderDialog *opendir() const { return m_opendir; }
@@ -172,6 +174,7 @@ private:
     Navigation *m_navigation = nullptr;
     DisplayModes *m_modes = nullptr;
     BoxTools *m_boxTools = nullptr;
+    FileCommands *m_fileCommands = nullptr;
 };
 
 } // namespace orv

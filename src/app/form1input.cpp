@@ -4,6 +4,7 @@
 #include "boxtools.h"
 #include "clickpanel.h"
 #include "displaymodes.h"
+#include "filecommands.h"
 #include "helpviewer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
@@ -64,9 +65,16 @@ void Form1::connectToolbar()
     connect(zomout, &ToolButton::released, m_boxTools,
             [this, zomout] { m_boxTools->zoomOut(zomout->lastModifiers()); });
 
-    // Commands of later stages.
-    for (const char *name : {"del", "list"})
-        button(name)->setEnabled(false);
+    // Delete: for good when Shift, Ctrl or Alt is held at the release.
+    ToolButton *del = button("del");
+    givePressedLook(del);
+    connect(del, &ToolButton::released, m_fileCommands, [this, del] {
+        const Qt::KeyboardModifiers any = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+        m_fileCommands->deletefiles((del->lastModifiers() & any) != 0);
+    });
+
+    // The list manager comes with a later stage.
+    button("list")->setEnabled(false);
 }
 
 void Form1::connectInput()

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "displaymodes.h"
+#include "filecommands.h"
 #include "helpviewer.h"
 #include "listfilecommands.h"
 #include "maintoolbar.h"
@@ -66,10 +67,20 @@ void Form1::buildMenus()
     msaveas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(msaveas, &QAction::triggered, m_listFiles, &ListFileCommands::msaveasclick);
     file->addSeparator();
-    // File commands of a later stage: shown, not yet available.
-    addAction(file, "mdel", QStringLiteral("&Delete file"))->setEnabled(false);
-    addAction(file, "mrename", QStringLiteral("&Rename file"))->setEnabled(false);
-    addAction(file, "mprop", QStringLiteral("&Properties"))->setEnabled(false);
+    QAction *mdel = addAction(file, "mdel", QStringLiteral("&Delete file"));
+    mdel->setShortcut(QKeySequence(Qt::Key_Delete));
+    mdel->setAutoRepeat(false); // a held key deletes once
+    connect(mdel, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->deletefiles(false); });
+    QAction *mrename = addAction(file, "mrename", QStringLiteral("&Rename file"));
+    connect(mrename, &QAction::triggered, m_fileCommands, &FileCommands::renfile);
+    QAction *mprop = addAction(file, "mprop", QStringLiteral("&Properties"));
+    connect(mprop, &QAction::triggered, m_fileCommands, &FileCommands::showfileprop);
+    // Rename and Properties take one file.
+    connect(file, &QMenu::aboutToShow, this, [this, mrename, mprop] {
+        const bool single = m_navigation->selectedCount() < 2;
+        mrename->setEnabled(single);
+        mprop->setEnabled(single);
+    });
     file->addSeparator();
     // The recent lists stand between two separators, slot 4 at the top.
     QAction *beforeExit = file->addSeparator();
@@ -86,9 +97,12 @@ void Form1::buildMenus()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("medit"));
-    addAction(edit, "mcopy", QStringLiteral("&Copy"))->setEnabled(false);
-    addAction(edit, "mcut", QStringLiteral("Cu&t"))->setEnabled(false);
-    addAction(edit, "mpaste", QStringLiteral("&Paste"))->setEnabled(false);
+    connect(addAction(edit, "mcopy", QStringLiteral("&Copy")), &QAction::triggered, m_fileCommands,
+            &FileCommands::copy);
+    connect(addAction(edit, "mcut", QStringLiteral("Cu&t")), &QAction::triggered, m_fileCommands,
+            &FileCommands::cut);
+    connect(addAction(edit, "mpaste", QStringLiteral("&Paste")), &QAction::triggered, m_fileCommands,
+            &FileCommands::paste);
     edit->addSeparator();
     connect(addAction(edit, "mall", QStringLiteral("&Select all")), &QAction::triggered, m_navigation,
             &Navigation::selectAll);
@@ -162,20 +176,29 @@ void Form1::buildPopup()
             [this] { m_navigation->showEntry(m_list2->currentIndex().row()); });
     addAction(m_popmenu, "pmoplstmngr", QStringLiteral("&Open lisl manger"));
     m_popmenu->addSeparator();
-    addAction(m_popmenu, "pmcopy", QStringLiteral("Co&py"));
-    addAction(m_popmenu, "pmcut", QStringLiteral("Cu&t"));
-    addAction(m_popmenu, "pmdel", QStringLiteral("&Delete"));
-    addAction(m_popmenu, "pmrename", QStringLiteral("&Rename"));
-    addAction(m_popmenu, "pmprop", QStringLiteral("&Properties"));
+    connect(addAction(m_popmenu, "pmcopy", QStringLiteral("Co&py")), &QAction::triggered, m_fileCommands,
+            &FileCommands::copy);
+    connect(addAction(m_popmenu, "pmcut", QStringLiteral("Cu&t")), &QAction::triggered, m_fileCommands,
+            &FileCommands::cut);
+    connect(addAction(m_popmenu, "pmdel", QStringLiteral("&Delete")), &QAction::triggered, m_fileCommands,
+            [this] { m_fileCommands->deletefiles(false); });
+    connect(addAction(m_popmenu, "pmrename", QStringLiteral("&Rename")), &QAction::triggered, m_fileCommands,
+            &FileCommands::renfile);
+    connect(addAction(m_popmenu, "pmprop", QStringLiteral("&Properties")), &QAction::triggered,
+            m_fileCommands, &FileCommands::showfileprop);
 }
 
 void Form1::preparePopup()
 {
     const PopupEnabling e = popupEnabling(m_navigation->selectedCount());
     action(QStringLiteral("pmdisp"))->setEnabled(e.show);
-    // The list manager and the file commands come with a later stage.
-    for (const char *name : {"pmoplstmngr", "pmcopy", "pmcut", "pmdel", "pmrename", "pmprop"})
-        action(QLatin1String(name))->setEnabled(false);
+    action(QStringLiteral("pmcopy"))->setEnabled(e.copy);
+    action(QStringLiteral("pmcut"))->setEnabled(e.cut);
+    action(QStringLiteral("pmdel"))->setEnabled(e.remove);
+    action(QStringLiteral("pmrename"))->setEnabled(e.rename);
+    action(QStringLiteral("pmprop"))->setEnabled(e.properties);
+    // The list manager comes with a later stage.
+    action(QStringLiteral("pmoplstmngr"))->setEnabled(false);
 }
 
 void Form1::showPopupAt(const QPoint &globalPos)
@@ -198,6 +221,18 @@ void Form1::applyWhatsThisTopics()
         if (QWidget *w = findChild<QWidget *>(QLatin1String(t.name)))
             w->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));
     }
+    // The file commands' menu items.
+    const struct {
+        const char *name;
+        int topic;
+    } fileTopics[] = {{"mcopy", FileCommands::CopyTopic},       {"pmcopy", FileCommands::CopyTopic},
+                      {"mcut", FileCommands::CutTopic},         {"pmcut", FileCommands::CutTopic},
+                      {"mpaste", FileCommands::PasteTopic},     {"mdel", FileCommands::DeleteTopic},
+                      {"pmdel", FileCommands::DeleteTopic},     {"mrename", FileCommands::RenameTopic},
+                      {"pmrename", FileCommands::RenameTopic},  {"mprop", FileCommands::PropertiesTopic},
+                      {"pmprop", FileCommands::PropertiesTopic}};
+    for (const auto &t : fileTopics)
+        action(QLatin1String(t.name))->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));
 }
 
 } // namespace orv

@@ -7,6 +7,7 @@
 #include "picturecache.h"
 #include "programend.h"
 #include "qtfiledialogs.h"
+#include "qtfileoperations.h"
 #include "qtmessageboxes.h"
 #include "qtpictureloader.h"
 #include "randomsource.h"
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     orv::QtHelpViewer help(&messageBoxes);
     orv::QtDrives drives;
     orv::ClockRandomSource random;
+    orv::QtFileOperations fileOperations;
 
     orv::PlatformServices services;
     services.messageBoxes = &messageBoxes;
@@ -63,6 +65,7 @@ int main(int argc, char *argv[])
     services.help = &help;
     services.drives = &drives;
     services.random = &random;
+    services.fileOperations = &fileOperations;
 
     // A picture named on the command line decodes while the splash shows.
     if (orv::classifyArgument(commandLine) == orv::ArgumentKind::Picture)

@@ -1,52 +1,14 @@
 #include "openfolderdialog.h"
 
-#include "messageboxes.h"
+#include "folderchooser.h"
 #include "modalrunner.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QStyle>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace orv {
-
-namespace {
-
-constexpr int PathRole = Qt::UserRole;
-
-// The folder and every folder above it, top first: "/", "/home", "/home/me".
-QStringList foldersDownTo(const QString &folder)
-{
-    QStringList out;
-    QDir dir(folder);
-    out.prepend(dir.absolutePath());
-    while (dir.cdUp())
-        out.prepend(dir.absolutePath());
-    return out;
-}
-
-QString cleanFolder(const QString &path)
-{
-    return QDir::cleanPath(QDir(path).absolutePath());
-}
-
-// The folder itself when it can be read, otherwise the nearest folder above it
-// that can (a removed medium, a deleted folder).
-QString nearestReadableFolder(const QString &path)
-{
-    QString folder = cleanFolder(path);
-    while (!FolderScan::isReadableFolder(folder) && !QDir(folder).isRoot())
-        folder = cleanFolder(folder + QStringLiteral("/.."));
-    return folder;
-}
-
-} // namespace
 
 OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &services, OpenFolderHost &host,
                                    QWidget *parent, const QString &startFolder)
@@ -55,12 +17,9 @@ OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &se
     Q_ASSERT(services.messageBoxes && services.modalRunner && services.drives);
     setObjectName(QStringLiteral("opendir"));
     setWindowTitle(QStringLiteral("Open pic. folder"));
-    buildControls();
+    buildControls(startFolder);
 
     // First use: File1 shows the files of Dir1's folder.
-    m_folder = nearestReadableFolder(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
-    refreshDrives();
-    rebuildFolderTree();
     pointFileListAtFolder();
 }
 
@@ -69,23 +28,9 @@ QString OpenFolderDialog::pattern()
     return QStringLiteral("*.bmp;*.dib;*.gif;*.wmf;*.emf;*.jpg;*.ico;*.cur;*.jpeg");
 }
 
-void OpenFolderDialog::buildControls()
+void OpenFolderDialog::buildControls(const QString &startFolder)
 {
-    m_drive1 = new QComboBox(this);
-    m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setAccessibleName(QStringLiteral("Drive"));
-
-    m_dir1 = new QTreeWidget(this);
-    m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setAccessibleName(QStringLiteral("Folders"));
-    m_dir1->setHeaderHidden(true);
-    m_dir1->setColumnCount(1);
-    m_dir1->setUniformRowHeights(true);
-    m_dir1->setRootIsDecorated(false);
-    m_dir1->setExpandsOnDoubleClick(false);
-    m_dir1->setItemsExpandable(false);
-    m_dir1->setIndentation(12);
-    m_dir1->installEventFilter(this);
+    m_folders = new FolderChooser(m_services, startFolder, this);
 
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
@@ -107,11 +52,8 @@ void OpenFolderDialog::buildControls()
     m_ok = button("ok", QStringLiteral("&OK"));
     m_command1 = button("Command1", QStringLiteral("&Cancel"));
 
-    auto *left = new QVBoxLayout;
-    left->addWidget(m_drive1);
-    left->addWidget(m_dir1, 1);
     auto *lists = new QHBoxLayout;
-    lists->addLayout(left, 1);
+    lists->addWidget(m_folders, 1);
     lists->addWidget(m_file1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_append);
@@ -124,9 +66,8 @@ void OpenFolderDialog::buildControls()
     main->addLayout(buttons);
     resize(560, 380);
 
-    connect(m_drive1, &QComboBox::currentIndexChanged, this, &OpenFolderDialog::driveChanged);
-    connect(m_dir1, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) { openFolderItem(item); });
+    // Folder changed (a double-click, Enter or a drive change): File1 follows.
+    connect(m_folders, &FolderChooser::folderChanged, this, &OpenFolderDialog::pointFileListAtFolder);
     connect(m_append, &QPushButton::clicked, this, &OpenFolderDialog::addClicked);
     connect(m_repl, &QPushButton::clicked, this, &OpenFolderDialog::replaceClicked);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -135,141 +76,27 @@ void OpenFolderDialog::buildControls()
 
 int OpenFolderDialog::runModal()
 {
-    // A folder that went away since the last visit gives way to the nearest
-    // one above it.
-    m_folder = nearestReadableFolder(m_folder);
-    refreshDrives();
-    rebuildFolderTree();
+    m_folders->refresh();
     pointFileListAtFolder();
     return m_services.modalRunner->exec(this);
 }
 
+QString OpenFolderDialog::folder() const
+{
+    return m_folders->folder();
+}
+
 bool OpenFolderDialog::setFolder(const QString &path)
 {
-    if (changeFolder(path))
-        return true;
-    MessageRequest box;
-    box.text = QStringLiteral("This folder cannot be read:\n") + QDir::toNativeSeparators(cleanFolder(path));
-    box.icon = MsgIcon::Critical;
-    box.buttons = MsgButtons::Ok;
-    m_services.messageBoxes->show(this, box);
-    return false;
-}
-
-bool OpenFolderDialog::changeFolder(const QString &path)
-{
-    const QString folder = cleanFolder(path);
-    if (!FolderScan::isReadableFolder(folder))
-        return false;
-    m_folder = folder;
-    rebuildFolderTree();
-    selectDriveOf(m_folder);
-    pointFileListAtFolder();
-    return true;
-}
-
-void OpenFolderDialog::rebuildFolderTree()
-{
-    m_dir1->clear();
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-
-    QTreeWidgetItem *parent = nullptr;
-    const QStringList chain = foldersDownTo(m_folder);
-    for (const QString &folder : chain) {
-        const QString name =
-            QDir(folder).isRoot() ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
-        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_dir1);
-        item->setText(0, name);
-        item->setIcon(0, open);
-        item->setData(0, PathRole, folder);
-        item->setExpanded(true);
-        parent = item;
-    }
-    const FolderScan::Listing subfolders = FolderScan::subfolders(m_folder);
-    QList<QTreeWidgetItem *> children;
-    children.reserve(subfolders.names.size());
-    const QString prefix = m_folder.endsWith(QLatin1Char('/')) ? m_folder : m_folder + QLatin1Char('/');
-    for (const QString &name : subfolders.names) {
-        auto *item = new QTreeWidgetItem(QStringList{name});
-        item->setIcon(0, closed);
-        item->setData(0, PathRole, prefix + name);
-        children.append(item);
-    }
-    if (parent) {
-        parent->addChildren(children);
-        parent->setExpanded(true);
-        m_dir1->setCurrentItem(parent);
-    }
+    return m_folders->setFolder(path);
 }
 
 void OpenFolderDialog::pointFileListAtFolder()
 {
-    m_fileFolder = m_folder;
+    m_fileFolder = m_folders->folder();
     m_files = m_scan.files(m_fileFolder).names;
     m_file1->clear();
     m_file1->addItems(m_files);
-}
-
-void OpenFolderDialog::refreshDrives()
-{
-    m_drives = m_services.drives->list();
-    const QSignalBlocker block(m_drive1);
-    m_drive1->clear();
-    for (const DriveEntry &drive : std::as_const(m_drives))
-        m_drive1->addItem(drive.displayName, drive.rootPath);
-    m_drive1->setCurrentIndex(driveIndexOf(m_drives, m_folder));
-}
-
-void OpenFolderDialog::selectDriveOf(const QString &folder)
-{
-    const QSignalBlocker block(m_drive1);
-    m_drive1->setCurrentIndex(driveIndexOf(m_drives, folder));
-}
-
-void OpenFolderDialog::driveChanged(int index)
-{
-    if (index < 0 || index >= m_drives.size())
-        return;
-    const QString remembered = m_folder;
-    const QString root = m_drives[index].rootPath;
-    for (;;) {
-        if (m_services.drives->isReady(root)) {
-            // A drive that fails in another way between the check and the
-            // listing leaves the folder as it was.
-            if (!changeFolder(root))
-                selectDriveOf(remembered);
-            return;
-        }
-        MessageRequest box;
-        box.text = QStringLiteral("Drive is not ready!!");
-        box.icon = MsgIcon::Critical;
-        box.buttons = MsgButtons::RetryCancel;
-        if (m_services.messageBoxes->show(this, box) != MsgResult::Retry) {
-            selectDriveOf(remembered);
-            return;
-        }
-    }
-}
-
-void OpenFolderDialog::openFolderItem(QTreeWidgetItem *item)
-{
-    if (!item)
-        return;
-    setFolder(item->data(0, PathRole).toString());
-}
-
-bool OpenFolderDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_dir1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter opens the highlighted folder, as a double-click does.
-            openFolderItem(m_dir1->currentItem());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void OpenFolderDialog::replaceClicked()

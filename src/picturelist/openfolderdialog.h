@@ -1,20 +1,17 @@
 #pragma once
 
-#include "drives.h"
 #include "folderscan.h"
 #include "openfoldercommands.h"
 #include "platformservices.h"
 
 #include <QDialog>
 
-class QComboBox;
 class QListWidget;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace orv {
 
+class FolderChooser;
 class OpenFolderHost;
 class PictureList;
 
@@ -39,7 +36,7 @@ public:
     int runModal();
 
     // Dir1's folder, and the folder and names that File1 shows.
-    QString folder() const { return m_folder; }
+    QString folder() const;
     QString fileFolder() const { return m_fileFolder; }
     QStringList files() const { return m_files; }
 
@@ -47,18 +44,9 @@ public:
     // be read is refused with a message and nothing changes.
     bool setFolder(const QString &path);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void buildControls();
-    bool changeFolder(const QString &path);
-    void rebuildFolderTree();
+    void buildControls(const QString &startFolder);
     void pointFileListAtFolder();
-    void refreshDrives();
-    void selectDriveOf(const QString &folder);
-    void driveChanged(int index);
-    void openFolderItem(QTreeWidgetItem *item);
     void replaceClicked();
     void addClicked();
 
@@ -66,13 +54,10 @@ private:
     OpenFolderCommands m_commands;
     FolderScan m_scan;
 
-    QList<DriveEntry> m_drives;
-    QString m_folder;
     QString m_fileFolder;
     QStringList m_files;
 
-    QComboBox *m_drive1 = nullptr;
-    QTreeWidget *m_dir1 = nullptr;
+    FolderChooser *m_folders = nullptr;
     QListWidget *m_file1 = nullptr;
     QPushButton *m_append = nullptr;
     QPushButton *m_repl = nullptr;

@@ -1,5 +1,7 @@
 #include "filesystem.h"
 
+#include "fileerror.h"
+
 #include <QFileInfo>
 
 namespace orv {
@@ -10,6 +12,11 @@ bool QtFileSystem::fileexists(const QString &path) const
         return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
+}
+
+int QtFileSystem::accessError(const QString &path) const
+{
+    return FileError::probeReadable(path);
 }
 
 } // namespace orv

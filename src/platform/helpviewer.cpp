@@ -32,7 +32,8 @@ QString helpTopicFragment(const QString &html, int context)
     if (start < 0)
         return {};
     start = html.lastIndexOf(QLatin1Char('<'), start);
-    int end = html.indexOf(QStringLiteral("name=\"topic-"), start + anchor.size());
+    // A topic ends where the next topic or section starts.
+    int end = html.indexOf(QStringLiteral("<a name=\""), start + anchor.size());
     end = end < 0 ? html.indexOf(QStringLiteral("</body>"), start) : html.lastIndexOf(QLatin1Char('<'), end);
     return html.mid(start, end < 0 ? -1 : end - start).trimmed();
 }

@@ -22,7 +22,7 @@ public:
 };
 
 // Help files are HTML; topic N starts at an anchor named "topic-N" and ends
-// where the next topic starts.
+// at the next anchor (the next topic or section).
 QString helpTopicFragment(const QString &html, int context);
 
 class HelpWindow;

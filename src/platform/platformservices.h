@@ -12,6 +12,7 @@ class ModalRunner;
 class Drives;
 class RandomSource;
 class HelpViewer;
+class FileOperations;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -26,6 +27,7 @@ struct PlatformServices {
     Drives *drives = nullptr;
     RandomSource *random = nullptr;
     HelpViewer *help = nullptr;
+    FileOperations *fileOperations = nullptr;
 };
 
 } // namespace orv

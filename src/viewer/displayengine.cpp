@@ -33,6 +33,41 @@ DisplayEngine::DisplayEngine(DisplayState &state, PictureList &list, Controls co
 {
     connect(m_c.view->vscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onVScroll);
     connect(m_c.view->hscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onHScroll);
+    if (m_prefetcher) {
+        connect(&m_list, &QAbstractItemModel::modelReset, this, &DisplayEngine::scheduleUpcoming);
+        connect(&m_list, &QAbstractItemModel::rowsInserted, this, &DisplayEngine::scheduleUpcoming);
+        connect(&m_list, &QAbstractItemModel::rowsRemoved, this, &DisplayEngine::scheduleUpcoming);
+        connect(&m_list, &QAbstractItemModel::rowsMoved, this, &DisplayEngine::scheduleUpcoming);
+    }
+}
+
+void DisplayEngine::scheduleUpcoming()
+{
+    if (m_upcomingScheduled)
+        return;
+    m_upcomingScheduled = true;
+    // Queued: the command that changed the list sets curpic after it, and
+    // the list is drawn before any decoding is asked for.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_upcomingScheduled = false;
+            prefetchUpcoming();
+        },
+        Qt::QueuedConnection);
+}
+
+void DisplayEngine::prefetchUpcoming()
+{
+    if (!m_prefetcher || m_state.curpic < 1 || m_state.curpic > m_list.count())
+        return;
+    // A click or Space shows entry curpic; with a picture on screen, Enter
+    // shows the one after it. Pictures held already are not decoded again.
+    const QSize minimum = decodeMinimum();
+    const auto drawnSize = neighbourDrawnSize();
+    m_prefetcher->prefetch(m_list.fullPath(m_state.curpic - 1), minimum, drawnSize);
+    if (!m_state.pichidden && m_state.curpic < m_list.count())
+        m_prefetcher->prefetch(m_list.fullPath(m_state.curpic), minimum, drawnSize);
 }
 
 void DisplayEngine::disp()

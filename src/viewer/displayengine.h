@@ -58,7 +58,16 @@ public:
     // past it), invalid (the full picture) in true size, which zoom builds on.
     QSize decodeMinimum() const;
 
+    // Has the picture that the next display shows (entry curpic) decoded
+    // ahead, for the box it will be shown in. Runs by itself once the list
+    // has changed (a list opened, pictures added to an empty list, ...), when
+    // the command that changed it has ended and curpic is settled.
+    void prefetchUpcoming();
+
 private:
+    // Asks for prefetchUpcoming() once the current event has been handled.
+    void scheduleUpcoming();
+
     enum class LoadOutcome { Loaded, Removed, Failed };
     LoadOutcome loadCurrent();
     // Has the pictures before and after the current one decoded ahead, with
@@ -84,6 +93,7 @@ private:
     QImage m_sign;
     // The loader's prefetcher, when it has one.
     PicturePrefetcher *m_prefetcher = nullptr;
+    bool m_upcomingScheduled = false;
 };
 
 } // namespace orv

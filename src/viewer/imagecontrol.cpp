@@ -1,5 +1,8 @@
 #include "imagecontrol.h"
 
+#include "compactpicture.h"
+#include "screencolours.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -49,8 +52,17 @@ void ImageControl::setStretch(bool stretch)
 const QImage &ImageControl::scaledForSize(QSize size)
 {
     if (m_scaled.size() != size)
-        m_scaled = m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled = ScreenColours::converted(CompactPicture::smoothlyScaled(m_picture, size));
     return m_scaled;
+}
+
+const QImage &ImageControl::pictureInScreenColours()
+{
+    // The picture cache hands out pictures drawn as they are in the screen's
+    // colours already; one from elsewhere is converted on its first paint.
+    if (ScreenColours::needsConversion(m_picture))
+        m_picture = ScreenColours::converted(m_picture);
+    return m_picture;
 }
 
 void ImageControl::paintEvent(QPaintEvent *event)
@@ -64,7 +76,7 @@ void ImageControl::paintEvent(QPaintEvent *event)
     // than that (a metafile past the rendering bound) is drawn scaled up to it.
     const QSize target = m_stretch || !m_natural.isValid() ? size() : m_natural;
     if (!m_stretch && m_picture.size() == target) {
-        painter.drawImage(exposed.topLeft(), m_picture, exposed);
+        painter.drawImage(exposed.topLeft(), pictureInScreenColours(), exposed);
         return;
     }
     if (target.isEmpty())
@@ -88,7 +100,7 @@ void ImageControl::paintEvent(QPaintEvent *event)
     const double sy = double(m_picture.height()) / target.height();
     const QRectF source(exposed.left() * sx, exposed.top() * sy, exposed.width() * sx, exposed.height() * sy);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(exposed), m_picture, source);
+    painter.drawImage(QRectF(exposed), pictureInScreenColours(), source);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *event)

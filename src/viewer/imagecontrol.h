@@ -28,7 +28,8 @@ public:
     QSize naturalSize() const { return m_natural; }
     void setNaturalSize(QSize pixels);
 
-    // The smooth copy a stretched picture is painted from, in device pixels.
+    // The smooth copy a stretched picture is painted from, in device pixels
+    // and in the screen's colours.
     // One made elsewhere (on a worker thread) can be handed in; a copy that
     // does not fit the size painted at is simply made again.
     const QImage &scaledCopy() const { return m_scaled; }
@@ -46,6 +47,8 @@ protected:
 
 private:
     const QImage &scaledForSize(QSize size);
+    // The picture to draw unscaled or piecewise, in the screen's colours.
+    const QImage &pictureInScreenColours();
 
     QImage m_picture;
     bool m_stretch = false;

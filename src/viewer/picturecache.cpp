@@ -1,5 +1,8 @@
 #include "picturecache.h"
 
+#include "compactpicture.h"
+#include "screencolours.h"
+
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -30,6 +33,16 @@ bool PictureCache::covers(QSize have, QSize want)
     return want.isValid() && have.width() >= want.width() && have.height() >= want.height();
 }
 
+bool PictureCache::serves(const Entry &entry, QSize want)
+{
+    // A compact whole picture is kept for true size; a picture for the
+    // viewing area is decoded smaller rather than scaled from it (which
+    // would take it back to four bytes a pixel first).
+    if (want.isValid() && entry.picture.image.format() == QImage::Format_RGB888 && !entry.minimum.isValid())
+        return false;
+    return covers(entry.minimum, want);
+}
+
 bool PictureCache::wantsCopy(const QImage &image, QSize size)
 {
     return size.isValid() && !size.isEmpty() && size != image.size() &&
@@ -47,13 +60,25 @@ PictureCache::Decoded PictureCache::run(const PictureLoader &loader, const Job &
         d.stamp = FileStamp::of(job.path);
         d.picture = loader.load(job.path, job.minimum);
         d.stable = d.stamp.isValid() && FileStamp::of(job.path) == d.stamp;
+        d.picture = forDrawing(std::move(d.picture), job.minimum);
     }
     if (d.picture.ok() && job.drawnSize) {
         const QSize size = job.drawnSize(d.picture.naturalTwips);
         if (wantsCopy(d.picture.image, size))
-            d.scaled = d.picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            d.scaled = ScreenColours::converted(CompactPicture::smoothlyScaled(d.picture.image, size));
     }
     return d;
+}
+
+LoadedPicture PictureCache::forDrawing(LoadedPicture picture, QSize minimumPixels)
+{
+    // The whole picture is asked for where it is drawn as it is (true size):
+    // it is the drawn copy, so it takes the screen's colours here, and it is
+    // kept compact. A picture decoded for the viewing area is drawn through a
+    // scaled copy, which is converted instead (far fewer pixels).
+    if (!minimumPixels.isValid())
+        picture.image = CompactPicture::compacted(ScreenColours::converted(std::move(picture.image)));
+    return picture;
 }
 
 LoadedPicture PictureCache::load(const QString &path) const
@@ -64,7 +89,7 @@ LoadedPicture PictureCache::load(const QString &path) const
 LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 {
     m_shown = path;
-    if (auto e = findEntry(path); e != m_entries.end() && covers(e->minimum, minimumPixels)) {
+    if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
             e->lastUse = ++m_clock;
             return e->picture;
@@ -82,7 +107,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
         // one the file gives now.
     }
     const FileStamp before = FileStamp::of(path);
-    const LoadedPicture picture = m_loader.load(path, minimumPixels);
+    const LoadedPicture picture = forDrawing(m_loader.load(path, minimumPixels), minimumPixels);
     if (picture.ok() && before.isValid() && FileStamp::of(path) == before)
         store(path, minimumPixels, before, picture);
     return picture;
@@ -90,7 +115,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 
 void PictureCache::prefetch(const QString &path, QSize minimumPixels, DrawnSize drawnSize)
 {
-    if (auto e = findEntry(path); e != m_entries.end() && covers(e->minimum, minimumPixels)) {
+    if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
             if (!drawnSize || isPending(path))
                 return;
@@ -197,7 +222,7 @@ void PictureCache::store(const QString &path, QSize minimum, const FileStamp &st
     if (auto e = findEntry(path); e != m_entries.end()) {
         // A picture of the same file that serves more stays; a smooth copy
         // made of that very picture joins it.
-        if (e->stamp == stamp && covers(e->minimum, minimum)) {
+        if (e->stamp == stamp && serves(*e, minimum)) {
             if (!scaled.isNull() && e->picture.image.cacheKey() == picture.image.cacheKey()) {
                 e->scaled = scaled;
                 e->bytes = e->picture.image.sizeInBytes() + scaled.sizeInBytes();
@@ -249,7 +274,7 @@ qint64 PictureCache::bytesUsed() const
 bool PictureCache::isCached(const QString &path, QSize minimumPixels) const
 {
     const auto e = findEntry(path);
-    return e != m_entries.end() && covers(e->minimum, minimumPixels);
+    return e != m_entries.end() && serves(*e, minimumPixels);
 }
 
 bool PictureCache::isPending(const QString &path) const

@@ -25,8 +25,12 @@ namespace orv {
 // still running for the picture asked for is waited for rather than started
 // again.
 //
-// The worker thread only runs the wrapped loader (which must be thread-safe)
-// and hands the image back; the cache's own state lives on the thread that
+// Pictures with a colour profile are kept in the screen's colours where they
+// are drawn as they are (true size); a picture decoded for the viewing area
+// keeps its own colours and its smooth copy takes the screen's.
+//
+// The worker thread only runs the wrapped loader (which must be thread-safe),
+// converts colours and hands the images back; the cache's own state lives on the thread that
 // owns it, where load() and prefetch() are called.
 class PictureCache : public QObject, public PictureLoader, public PicturePrefetcher
 {
@@ -101,7 +105,11 @@ private:
         std::shared_ptr<std::atomic_int> progress;
     };
 
+    // Whether `entry` answers a request for `want` (see covers()).
+    static bool serves(const Entry &entry, QSize want);
     static Decoded run(const PictureLoader &loader, const Job &job);
+    // A picture as it is kept: in the screen's colours when it is drawn as it is.
+    static LoadedPicture forDrawing(LoadedPicture picture, QSize minimumPixels);
     // Whether a smooth copy of `image` at `size` is worth keeping.
     static bool wantsCopy(const QImage &image, QSize size);
     void launch(Job job);

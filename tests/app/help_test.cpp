@@ -19,6 +19,11 @@ TEST(HelpTopics, FragmentRunsToTheNextTopic)
               QStringLiteral("<a name=\"topic-3\"></a><h3>Elongate</h3><p>Taller.</p>"));
     EXPECT_EQ(helpTopicFragment(html, 31), QStringLiteral("<a name=\"topic-31\"></a><h2>Bugs</h2>"));
     EXPECT_TRUE(helpTopicFragment(html, 4).isEmpty());
+    // A section that follows a topic is not part of it.
+    EXPECT_EQ(
+        helpTopicFragment(
+            QStringLiteral("<a name=\"topic-21\"></a><p>Status.</p><a name=\"keys\"></a><h2>Keys</h2>"), 21),
+        QStringLiteral("<a name=\"topic-21\"></a><p>Status.</p>"));
     EXPECT_TRUE(helpTopicFragment(QString(), 3).isEmpty());
 }
 
@@ -58,6 +63,7 @@ TEST(HelpViewer, TheShippedHelpHasEveryControlTopic)
     const QString path = QStringLiteral(ORVANTA_HELP_FILE);
     FakeMessageBoxes boxes;
     QtHelpViewer viewer(&boxes);
-    for (int topic : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 31})
+    for (int topic : {0,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                      16, 17, 18, 19, 20, 21, 31, 40, 41, 42, 43, 44, 45, 46})
         EXPECT_FALSE(viewer.topicText(path, topic).isEmpty()) << topic;
 }

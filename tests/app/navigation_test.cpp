@@ -198,8 +198,10 @@ TEST_F(NavigationTest, PopupDisablesShowUnlessOneEntryIsSelected)
     form->action(QStringLiteral("mall"))->trigger();
     form->preparePopup();
     EXPECT_FALSE(form->action(QStringLiteral("pmdisp"))->isEnabled());
-    // Items whose commands are not available yet never enable.
-    EXPECT_FALSE(form->action(QStringLiteral("pmcopy"))->isEnabled());
+    EXPECT_TRUE(form->action(QStringLiteral("pmcopy"))->isEnabled());
+    EXPECT_FALSE(form->action(QStringLiteral("pmrename"))->isEnabled());
+    // The list manager is not available yet.
+    EXPECT_FALSE(form->action(QStringLiteral("pmoplstmngr"))->isEnabled());
     EXPECT_EQ(form->popmenu()->actions().size(), 8);
     EXPECT_EQ(form->action(QStringLiteral("pmoplstmngr"))->text(), QStringLiteral("&Open lisl manger"));
 }
@@ -235,7 +237,8 @@ TEST_F(NavigationTest, MenuShortcutsAreTheDocumentedOnes)
         QKeySequence key;
     } shortcuts[] = {{"mclrlist", QKeySequence(Qt::CTRL | Qt::Key_N)},
                      {"mexit", QKeySequence(Qt::CTRL | Qt::Key_E)},
-                     {"mtopics", QKeySequence(Qt::Key_F1)}};
+                     {"mtopics", QKeySequence(Qt::Key_F1)},
+                     {"mdel", QKeySequence(Qt::Key_Delete)}};
     for (const auto &s : shortcuts)
         EXPECT_EQ(form->action(QLatin1String(s.action))->shortcut(), s.key) << s.action;
     EXPECT_TRUE(form->action(QStringLiteral("mnext"))->shortcut().isEmpty());

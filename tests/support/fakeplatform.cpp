@@ -73,6 +73,15 @@ bool FakeFileSystem::fileexists(const QString &path) const
     return QtFileSystem().fileexists(path);
 }
 
+int FakeFileSystem::accessError(const QString &path) const
+{
+    probes.append(path);
+    const auto it = errors.constFind(path);
+    if (it != errors.constEnd())
+        return *it;
+    return QtFileSystem().accessError(path);
+}
+
 LoadedPicture FakePictureLoader::load(const QString &path) const
 {
     loads.append(path);
@@ -122,6 +131,7 @@ PlatformServices FakePlatform::services()
     s.help = &help;
     s.drives = &drives;
     s.random = &random;
+    s.fileOperations = &fileOperations;
     return s;
 }
 

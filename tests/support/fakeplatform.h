@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedrives.h"
+#include "fakefileoperations.h"
 #include "fakerandomsource.h"
 #include "filedialogs.h"
 #include "filesystem.h"
@@ -76,7 +77,11 @@ class FakeFileSystem : public FileSystem
 {
 public:
     bool fileexists(const QString &path) const override;
+    int accessError(const QString &path) const override;
     QHash<QString, bool> scripted;
+    // Answers of accessError by path; others come from the real file system.
+    QHash<QString, int> errors;
+    mutable QStringList probes;
 };
 
 // Serves pictures from a table keyed by path; paths not in the table are
@@ -135,6 +140,7 @@ struct FakePlatform {
     FakeHelpViewer help;
     FakeDrives drives;
     FakeRandomSource random;
+    FakeFileOperations fileOperations;
 
     PlatformServices services();
 };

@@ -1,0 +1,55 @@
+#include "filepropertiesdialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orv {
+
+FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FilePrpr"));
+    setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Properties"));
+
+    auto *grid = new QGridLayout;
+    const struct {
+        const char *captionName;
+        const char *caption;
+        const char *valueName;
+        QString value;
+    } rows[] = {
+        {"Label1", "File:", "filename", values.filename},
+        {"Label2", "Full Path:", "fullpath", values.fullpath},
+        {"Label3", "Size:", "size", values.size},
+        {"Label4", "Created/Modified on:", "date", values.date},
+    };
+    int row = 0;
+    for (const auto &r : rows) {
+        auto *caption = new QLabel(QLatin1String(r.caption), this);
+        caption->setObjectName(QLatin1String(r.captionName));
+        auto *value = new QLabel(r.value, this);
+        value->setObjectName(QLatin1String(r.valueName));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(value, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+}
+
+} // namespace orv

@@ -1,0 +1,88 @@
+#include "shelldelete.h"
+
+#include "failurereport.h"
+#include "fileoperations.h"
+#include "messageboxes.h"
+
+namespace orv {
+
+namespace {
+
+bool askYesNo(MessageBoxes &boxes, QWidget *parent, const QString &text, MsgIcon icon)
+{
+    MessageRequest box;
+    box.text = text;
+    box.icon = icon;
+    box.buttons = MsgButtons::YesNo;
+    box.defaultButton = 1; // No
+    return boxes.show(parent, box) == MsgResult::Yes;
+}
+
+QString noTrashQuestion(const QStringList &paths)
+{
+    if (paths.size() == 1)
+        return QStringLiteral("This file cannot be moved to the trash: its drive has no trash.\n\n%1\n\n"
+                              "Delete it for good? It cannot be restored.")
+            .arg(fileListText(paths));
+    return QStringLiteral("These %1 files cannot be moved to the trash: their drive has no trash.\n\n%2\n\n"
+                          "Delete them for good? They cannot be restored.")
+        .arg(paths.size())
+        .arg(fileListText(paths));
+}
+
+} // namespace
+
+QString deleteQuestion(const QStringList &paths, bool permanent)
+{
+    const bool one = paths.size() == 1;
+    QString question;
+    if (permanent)
+        question = one ? QStringLiteral("Delete this file for good? It cannot be restored.")
+                       : QStringLiteral("Delete these %1 files for good? They cannot be restored.")
+                             .arg(paths.size());
+    else
+        question = one ? QStringLiteral("Move this file to the trash?")
+                       : QStringLiteral("Move these %1 files to the trash?").arg(paths.size());
+    return question + QStringLiteral("\n\n") + fileListText(paths);
+}
+
+void shelldelete(const QStringList &paths, bool permanent, const PlatformServices &services, QWidget *parent)
+{
+    if (paths.isEmpty())
+        return;
+    MessageBoxes &boxes = *services.messageBoxes;
+    FileOperations &files = *services.fileOperations;
+    if (!askYesNo(boxes, parent, deleteQuestion(paths, permanent),
+                  permanent ? MsgIcon::Exclamation : MsgIcon::Question))
+        return;
+
+    FailureReport failures;
+    QStringList untrashable;
+    for (const QString &path : paths) {
+        const FileOpResult r = permanent ? files.remove(path) : files.moveToTrash(path);
+        if (r.kind == FileOpResult::NoTrash)
+            untrashable << path;
+        else if (!r.ok())
+            failures.add(path, r.reason);
+    }
+    const bool forGood = permanent || !untrashable.isEmpty();
+    if (!untrashable.isEmpty() &&
+        askYesNo(boxes, parent, noTrashQuestion(untrashable), MsgIcon::Exclamation)) {
+        for (const QString &path : std::as_const(untrashable)) {
+            const FileOpResult r = files.remove(path);
+            if (!r.ok())
+                failures.add(path, r.reason);
+        }
+    }
+    const bool one = failures.count() == 1;
+    QString heading;
+    if (forGood)
+        heading = one ? QStringLiteral("This file could not be deleted:")
+                      : QStringLiteral("These files could not be deleted:");
+    else
+        heading = one ? QStringLiteral("This file could not be moved to the trash:")
+                      : QStringLiteral("These files could not be moved to the trash:");
+    failures.show(boxes, parent, heading);
+}
+
+} // namespace orv
