@@ -22,8 +22,9 @@
 
 namespace orv::test {
 
-// A main window on fakes, with a temporary program folder. The work area
-// gives a viewing area of 9000 x 6000 twips below the toolbar.
+// A main window on fakes, with a temporary program folder, shown as start-up
+// shows it: covering its work area, which gives a viewing area of 9000 x 6000
+// twips below the toolbar.
 class Form1Test : public ::testing::Test
 {
 protected:
@@ -47,8 +48,9 @@ protected:
         // Loaded and shown as start-up does it: the window covers the work
         // area, so controls lie where a user sees them.
         form->showLoaded();
-        if (form->isVisible())
+        if (form->isVisible()) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        }
         return *form;
     }
 
