@@ -116,6 +116,7 @@ int main(int argc, char *argv[])
     registerDecodeBenchmarks();
     registerListBenchmarks();
     registerFileBenchmarks();
+    registerListManagerBenchmarks();
 
     MedianCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);

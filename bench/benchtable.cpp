@@ -65,6 +65,13 @@ const Figure kFigures[] = {
     {"files/delete_1000_of_100000", "100,000 entries: delete 1,000 selected to the trash, checks", nullptr, 0,
      2000},
     {"files/paste_1000", "paste (copy) 1,000 small files into a folder", nullptr, 0, 2000},
+    {"listmanager/move_block_1000", "list manager 100,000: move a block of 1,000 up", nullptr, 0, 100},
+    {"listmanager/move_scattered_1000", "list manager 100,000: move 1,000 scattered down", nullptr, 0, 100},
+    {"listmanager/cut_scattered_1000", "list manager 100,000: cut 1,000 scattered", nullptr, 0, 100},
+    {"listmanager/paste_1000", "list manager 100,000: paste 1,000", nullptr, 0, 100},
+    {"listmanager/select_all", "list manager 100,000: select all", nullptr, 0, 100},
+    {"listmanager/invert_selection", "list manager 100,000: invert 1,000 scattered", nullptr, 0, 100},
+    {"listmanager/repeat_interval", "list manager: held button's mean repeat (75 ms)", nullptr, 0, 80},
     {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 300, "MB"},
     {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 300, "MB"},
 };

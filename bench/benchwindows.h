@@ -16,6 +16,7 @@ void registerDisplayBenchmarks();
 void registerDecodeBenchmarks();
 void registerListBenchmarks();
 void registerFileBenchmarks();
+void registerListManagerBenchmarks();
 void registerProcessBenchmarks();
 
 // Runs a probe in this process (a figure that needs a process of its own):

@@ -6,11 +6,13 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
-  libwmf-dev libwmf-bin fonts-urw-base35 libemf2svg-dev
+  libwmf-dev libwmf-bin fonts-urw-base35 libemf2svg-dev libexpat1-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick libjpeg-turbo-progs
   clang libclang-rt-14-dev
   libx11-dev libxtst-dev
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+  dpkg-dev lintian
   icc-profiles-free
 )
 

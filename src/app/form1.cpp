@@ -7,10 +7,13 @@
 #include "displaymodes.h"
 #include "filecommands.h"
 #include "filedialogs.h"
+#include "form1listmanagerhost.h"
 #include "helpviewer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
+#include "installlayout.h"
 #include "listfilecommands.h"
+#include "listmanager.h"
 #include "maintoolbar.h"
 #include "mainwindowhost.h"
 #include "messageboxes.h"
@@ -100,14 +103,17 @@ Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QW
     buildPopup();
     connectToolbar();
     connectInput();
+    buildListManager();
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
 }
 
 Form1::~Form1()
 {
-    // The slideshow windows use the host; they go first.
+    // The slideshow windows and the list manager use the hosts; they go first.
     delete m_slideshow;
     m_slideshow = nullptr;
+    delete m_listManager;
+    m_listManager = nullptr;
 }
 
 void Form1::buildControls()
@@ -196,6 +202,7 @@ void Form1::buildFileUnits()
 {
     m_inifile = SettingsFile::location(m_apppath);
     m_ini = std::make_unique<SettingsFile>(m_inifile);
+    m_ini->setSystemDefault(SettingsFile::systemDefault(m_apppath));
     m_slideSettings = std::make_unique<SlideshowSettings>();
     m_slideOptions = new SlideOptions(
         *m_ini, *m_slideSettings, m_services, [this] { end(ExitStatus::SettingsNotRepaired); }, this, this);
@@ -249,7 +256,7 @@ void Form1::load()
     m_loaded = true;
 
     // Paths (the settings file's place is settled at construction).
-    m_helpfile = QDir(m_apppath).filePath(QStringLiteral("Orvanta.HLP"));
+    m_helpfile = InstallLayout(m_apppath).helpFile();
     applyWhatsThisTopics();
 
     // Initial state, then the welcome sign in the default box.

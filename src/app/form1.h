@@ -27,6 +27,8 @@ class ImageBoxView;
 class ImageControl;
 class MainToolbar;
 class ListFileCommands;
+class ListManager;
+class Form1ListManagerHost;
 class MainWindowHost;
 class RecentListsMenu;
 class RecentSlotStore;
@@ -68,6 +70,8 @@ public:
     void msrtrandclick();
     // Forgets the list file the list came from.
     void openedfileclr();
+    // Help > About: the about box, modal.
+    void mabout();
 
     DisplayState &state() { return m_state; }
     PictureList &pictureList() { return m_list; }
@@ -92,6 +96,7 @@ public:
     SlideOptions &slideOptions() { return *m_slideOptions; }
     SlideshowSettings &slideshowSettings() { return *m_slideSettings; }
     SlideshowStart &slideshow() { return *m_slideshow; }
+    ListManager &listManager() { return *m_listManager; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
     // What the process is to return once the program has ended.
@@ -122,6 +127,7 @@ private:
     void buildPopup();
     void connectToolbar();
     void connectInput();
+    void buildListManager();
     void placeControls();
     QAction *addAction(QMenu *menu, const char *name, const QString &text);
     QAction *addCheckAction(QMenu *menu, const char *name, const QString &text,
@@ -156,7 +162,7 @@ private:
     ImageControl *m_sign = nullptr;
     QMenu *m_popmenu = nullptr;
     QHash<QString, QAction *> m_actions;
-    // The hidden work list of the shuffle (and later the list manager's clipboard).
+    // The list manager's clipboard, and the shuffle's work list.
     std::vector<PictureEntry> m_cliplist;
     std::unique_ptr<MainWindowHost> m_host;
     OpenFolderDialog *m_opendir = nullptr;
@@ -169,6 +175,8 @@ private:
     ListFileCommands *m_listFiles = nullptr;
     RecentListsMenu *m_recent = nullptr;
     SlideshowStart *m_slideshow = nullptr;
+    std::unique_ptr<Form1ListManagerHost> m_listManagerHost;
+    ListManager *m_listManager = nullptr;
 
     DisplayEngine *m_engine = nullptr;
     Navigation *m_navigation = nullptr;

@@ -72,9 +72,6 @@ void Form1::connectToolbar()
         const Qt::KeyboardModifiers any = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
         m_fileCommands->deletefiles((del->lastModifiers() & any) != 0);
     });
-
-    // The list manager comes with a later stage.
-    button("list")->setEnabled(false);
 }
 
 void Form1::connectInput()

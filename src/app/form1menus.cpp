@@ -1,11 +1,13 @@
 // The main window's menu bar, popup menu and what's-this topics.
 #include "form1.h"
 
+#include "aboutbox.h"
 #include "displaymodes.h"
 #include "filecommands.h"
 #include "helpviewer.h"
 #include "listfilecommands.h"
 #include "maintoolbar.h"
+#include "modalrunner.h"
 #include "navigation.h"
 #include "recentlistsmenu.h"
 #include "recentslotstore.h"
@@ -152,10 +154,11 @@ void Form1::buildMenus()
     sort->setObjectName(QStringLiteral("msort"));
     connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this,
             &Form1::msrtnmeclick);
-    connect(addAction(list, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
+    connect(addAction(sort, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
             &Form1::msrtrandclick);
-    // The list manager comes with a later stage.
-    addAction(list, "mcustom", QStringLiteral("&Customize"))->setEnabled(false);
+    // These two open the list manager (wired with it).
+    addAction(sort, "msrtcust", QStringLiteral("&Customize"));
+    addAction(list, "moplstmngr", QStringLiteral("&Open lisl manager"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
@@ -166,6 +169,15 @@ void Form1::buildMenus()
             [this] { m_services.help->enterContextHelpMode(); });
     connect(addAction(help, "mbug", QStringLiteral("Bug report")), &QAction::triggered, this,
             [this] { m_services.help->showTopic(this, m_helpfile, 31); });
+    help->addSeparator();
+    connect(addAction(help, "mabout", QStringLiteral("&About Orvanta...")), &QAction::triggered, this,
+            &Form1::mabout);
+}
+
+void Form1::mabout()
+{
+    AboutBox box(m_services.systemInfoTool, m_services.messageBoxes, this);
+    m_services.modalRunner->exec(&box);
 }
 
 void Form1::buildPopup()
@@ -197,8 +209,7 @@ void Form1::preparePopup()
     action(QStringLiteral("pmdel"))->setEnabled(e.remove);
     action(QStringLiteral("pmrename"))->setEnabled(e.rename);
     action(QStringLiteral("pmprop"))->setEnabled(e.properties);
-    // The list manager comes with a later stage.
-    action(QStringLiteral("pmoplstmngr"))->setEnabled(false);
+    action(QStringLiteral("pmoplstmngr"))->setEnabled(e.openListManager);
 }
 
 void Form1::showPopupAt(const QPoint &globalPos)

@@ -3,6 +3,7 @@
 #include "filesystem.h"
 #include "form1.h"
 #include "helpviewer.h"
+#include "installlayout.h"
 #include "modalrunner.h"
 #include "picturecache.h"
 #include "programend.h"
@@ -14,6 +15,7 @@
 #include "startupsplash.h"
 #include "systembeep.h"
 #include "systeminfo.h"
+#include "systeminfotool.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +26,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvanta.svg")));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
+    // The desktop entry's name, so the desktop matches windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_APP_ID));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(ORVANTA_APP_ID), QIcon(QStringLiteral(":/orvanta.svg"))));
 
     // The argument text: everything after the program name once Qt has taken
     // its own options, joined by single blanks.
@@ -38,6 +44,9 @@ int main(int argc, char *argv[])
     orv::QtSystemBeep beep;
     orv::QtFileSystem fileSystem;
     orv::QtPictureLoader pictureLoader(systemInfo.logicalDpi());
+    // The helper beside the program, or in the installed layout's libexec folder.
+    pictureLoader.setMetafileHelper(orv::InstallLayout(apppath).metafileHelper());
+    orv::QtSystemInfoTool systemInfoTool;
     orv::QtModalRunner modalRunner;
     orv::QtHelpViewer help(&messageBoxes);
     orv::QtDrives drives;
@@ -66,6 +75,7 @@ int main(int argc, char *argv[])
     services.drives = &drives;
     services.random = &random;
     services.fileOperations = &fileOperations;
+    services.systemInfoTool = &systemInfoTool;
 
     // A picture named on the command line decodes while the splash shows.
     if (orv::classifyArgument(commandLine) == orv::ArgumentKind::Picture)

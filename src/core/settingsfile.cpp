@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 #include "regularfile.h"
+#include "installlayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,8 @@ namespace orv {
 QString SettingsFile::location(const QString &apppath, const QString &configFolder)
 {
     const QFileInfo app(apppath);
-    const QString folder = app.isDir() && app.isWritable() ? apppath : configFolder;
+    const bool beside = app.isDir() && app.isWritable() && !InstallLayout(apppath).isInstalled();
+    const QString folder = beside ? apppath : configFolder;
     return QDir(folder).filePath(fileName());
 }
 
@@ -23,14 +25,32 @@ QString SettingsFile::location(const QString &apppath)
     return location(apppath, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
+QString SettingsFile::systemDefault(const QString &apppath)
+{
+    // The application's folder in each XDG configuration folder, the user's own left out.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
+    folders.removeAll(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return InstallLayout(apppath).systemSettingsFile(fileName(), folders);
+}
+
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
+
+namespace {
+bool isFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && !info.isDir();
+}
+} // namespace
+
+QString SettingsFile::readPath() const
+{
+    return isFile(m_path) || !isFile(m_systemDefault) ? m_path : m_systemDefault;
+}
 
 bool SettingsFile::exists() const
 {
-    if (m_memoryOnly)
-        return true;
-    const QFileInfo info(m_path);
-    return info.exists() && !info.isDir();
+    return m_memoryOnly || isFile(m_path) || isFile(m_systemDefault);
 }
 
 SettingsFile::Loaded SettingsFile::load() const
@@ -40,10 +60,11 @@ SettingsFile::Loaded SettingsFile::load() const
         result.bytes = m_memory;
         return result;
     }
-    if (!QFileInfo::exists(m_path))
+    const QString path = readPath();
+    if (!QFileInfo::exists(path))
         return result;
     QFile file;
-    result.error = openRegularFile(file, m_path, &result.errorString);
+    result.error = openRegularFile(file, path, &result.errorString);
     if (result.error != FileError::None)
         return result;
     if (file.size() > MaxBytes) {
@@ -95,7 +116,7 @@ QString SettingsFile::saveFailedText(const QString &reason) const
 QString SettingsFile::readFailedText(const QString &reason) const
 {
     return QStringLiteral("The settings file %1 could not be read.\n%2")
-        .arg(QDir::toNativeSeparators(m_path), reason);
+        .arg(QDir::toNativeSeparators(readPath()), reason);
 }
 
 QString SettingsFile::unreadableText(const QString &reason) const
@@ -103,7 +124,7 @@ QString SettingsFile::unreadableText(const QString &reason) const
     return QStringLiteral("The settings file %1 could not be read.\n%2\n"
                           "It is left as it is; the program goes on with the initial settings and "
                           "does not save changes to them.")
-        .arg(QDir::toNativeSeparators(m_path), reason);
+        .arg(QDir::toNativeSeparators(readPath()), reason);
 }
 
 QString SettingsFile::memoryOnlyText(const QString &reason) const

@@ -17,19 +17,30 @@ public:
     // bytes at most) and is not read.
     static constexpr qint64 MaxBytes = 16 << 20;
 
-    // Orvanta.ini in `apppath` when that folder is writable, else in
-    // `configFolder` (the program passes the per-user configuration folder).
+    // Orvanta.ini in `apppath` when that folder is writable and the program
+    // does not run from the installed layout (a build folder, a portable copy),
+    // else in `configFolder` (the program passes the per-user configuration
+    // folder).
     static QString location(const QString &apppath, const QString &configFolder);
     // The same with QStandardPaths::AppConfigLocation.
     static QString location(const QString &apppath);
+    // The system default settings file of an installed program (see
+    // InstallLayout::systemSettingsFile, with the XDG configuration folders),
+    // or empty.
+    static QString systemDefault(const QString &apppath);
 
     explicit SettingsFile(QString path);
 
     QString path() const { return m_path; }
+    // A file read in place of the user's own while the user has none (the
+    // installation's defaults); the first save creates the user's file.
+    void setSystemDefault(const QString &path) { m_systemDefault = path; }
+    QString systemDefault() const { return m_systemDefault; }
+    // Whether the user's file or the system default exists.
     bool exists() const;
 
     struct Loaded {
-        QByteArray bytes; // empty for a missing file
+        QByteArray bytes; // empty for a missing file (and no system default)
         int error = 0;    // FileError number when the file cannot be read
         QString errorString;
     };
@@ -56,7 +67,11 @@ public:
     QString unreadableText(const QString &reason) const;
 
 private:
+    // The file load() reads: the user's own, else the system default.
+    QString readPath() const;
+
     QString m_path;
+    QString m_systemDefault;
     bool m_memoryOnly = false;
     QByteArray m_memory;
 };

@@ -34,7 +34,7 @@ public:
 
     // Help topics of the commands.
     enum Topic {
-        CopyTopic = 40,
+        CopyTopic = 70,
         CutTopic,
         PasteTopic,
         PasteToTopic,

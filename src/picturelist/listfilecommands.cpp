@@ -96,10 +96,7 @@ bool ListFileCommands::writeList(const QString &path)
     const ListFileWriter::Result result = ListFileWriter::write(path, m_list.entries());
     if (result.ok)
         return true;
-    // The old file, if any, is left whole; say so rather than keep quiet.
-    message(QStringLiteral("The list could not be saved to %1.\n%2\nThe file was not changed.")
-                .arg(QDir::toNativeSeparators(path), result.errorString),
-            MsgIcon::Critical);
+    message(listSaveFailureText(path, result.errorString), MsgIcon::Critical);
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "listfileformat.h"
 #include "listfilelongnames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -92,6 +93,13 @@ ListFileWriter::Result ListFileWriter::write(const QString &path, const std::vec
     if (!out.commit())
         return {false, out.errorString()};
     return {};
+}
+
+QString listSaveFailureText(const QString &path, const QString &errorString)
+{
+    // The old file, if any, is left whole; say so rather than keep quiet.
+    return QStringLiteral("The list could not be saved to %1.\n%2\nThe file was not changed.")
+        .arg(QDir::toNativeSeparators(path), errorString);
 }
 
 } // namespace orv

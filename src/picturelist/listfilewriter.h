@@ -33,4 +33,7 @@ private:
     static QByteArray overlay(const QByteArray &records, const QByteArray &block, QByteArray old);
 };
 
+// The message shown when a list cannot be written to `path`.
+QString listSaveFailureText(const QString &path, const QString &errorString);
+
 } // namespace orv

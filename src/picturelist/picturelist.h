@@ -19,13 +19,20 @@ public:
 
     explicit PictureList(QObject *parent = nullptr);
 
-    int count() const { return int(m_entries.size()); }
-    bool isEmpty() const { return m_entries.empty(); }
-    const PictureEntry &entry(int index) const { return m_entries[size_t(index)]; }
+    int count() const { return int(m_entries.size()) - m_gapLength; }
+    bool isEmpty() const { return count() == 0; }
+    const PictureEntry &entry(int index) const
+    {
+        return m_entries[size_t(index < m_gapStart ? index : index + m_gapLength)];
+    }
     QString name(int index) const { return entry(index).name; }
     QString folder(int index) const { return entry(index).folder; }
     QString fullPath(int index) const;
-    const std::vector<PictureEntry> &entries() const { return m_entries; }
+    const std::vector<PictureEntry> &entries() const
+    {
+        Q_ASSERT(m_gapLength == 0);
+        return m_entries;
+    }
 
     void append(const PictureEntry &e);
     void append(const QString &name, const QString &folder) { append(PictureEntry{name, folder}); }
@@ -38,12 +45,33 @@ public:
     // one reset for the views instead of one signal per entry.
     void setEntries(std::vector<PictureEntry> entries);
 
+    // Edits of many entries at once (the list manager's paste, cut, delete
+    // and moves), each with one model signal or one per run of neighbouring
+    // rows, so that long lists stay fast.
+    //
+    // Inserts `entries` in order at `index` (clamped to 0 ... count).
+    void insertEntries(int index, const std::vector<PictureEntry> &entries);
+    // Removes the entries at `rows` (ascending, no repeats, all valid): one
+    // removal per run of neighbouring rows, and the entries are compacted in
+    // one pass, so scattered rows cost no more than a block.
+    void removeEntries(const std::vector<int> &rows);
+    // Reorders the entries in one layout change: `order[k]` is the row whose
+    // entry comes to row k (a permutation of 0 ... count - 1). Selections and
+    // current entries of the views follow their entries.
+    void reorder(const std::vector<int> &order);
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    // While removeEntries runs, the rows it has taken out so far leave a gap
+    // in m_entries (from m_gapStart, m_gapLength entries long) that entry()
+    // and count() step over, so the views see a consistent list at every
+    // signal. Outside removeEntries there is no gap.
     std::vector<PictureEntry> m_entries;
+    int m_gapStart = 0;
+    int m_gapLength = 0;
 };
 
 } // namespace orv

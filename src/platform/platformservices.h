@@ -13,6 +13,7 @@ class Drives;
 class RandomSource;
 class HelpViewer;
 class FileOperations;
+class SystemInfoTool;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -28,6 +29,7 @@ struct PlatformServices {
     RandomSource *random = nullptr;
     HelpViewer *help = nullptr;
     FileOperations *fileOperations = nullptr;
+    SystemInfoTool *systemInfoTool = nullptr;
 };
 
 } // namespace orv

@@ -200,8 +200,7 @@ TEST_F(NavigationTest, PopupDisablesShowUnlessOneEntryIsSelected)
     EXPECT_FALSE(form->action(QStringLiteral("pmdisp"))->isEnabled());
     EXPECT_TRUE(form->action(QStringLiteral("pmcopy"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("pmrename"))->isEnabled());
-    // The list manager is not available yet.
-    EXPECT_FALSE(form->action(QStringLiteral("pmoplstmngr"))->isEnabled());
+    EXPECT_TRUE(form->action(QStringLiteral("pmoplstmngr"))->isEnabled());
     EXPECT_EQ(form->popmenu()->actions().size(), 8);
     EXPECT_EQ(form->action(QStringLiteral("pmoplstmngr"))->text(), QStringLiteral("&Open lisl manger"));
 }

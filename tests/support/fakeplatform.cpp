@@ -132,6 +132,7 @@ PlatformServices FakePlatform::services()
     s.drives = &drives;
     s.random = &random;
     s.fileOperations = &fileOperations;
+    s.systemInfoTool = &systemInfoTool;
     return s;
 }
 

@@ -12,6 +12,7 @@
 #include "platformservices.h"
 #include "systembeep.h"
 #include "systeminfo.h"
+#include "systeminfotool.h"
 
 #include <QHash>
 #include <QList>
@@ -128,6 +129,19 @@ public:
     int contextHelpModes = 0;
 };
 
+// Answers every start with the scripted outcome and counts the starts.
+class FakeSystemInfoTool : public SystemInfoTool
+{
+public:
+    Outcome start() override
+    {
+        ++starts;
+        return outcome;
+    }
+    Outcome outcome = Outcome::Started;
+    int starts = 0;
+};
+
 // One bundle of fakes, with a PlatformServices pointing at them.
 struct FakePlatform {
     FakeMessageBoxes messageBoxes;
@@ -141,6 +155,7 @@ struct FakePlatform {
     FakeDrives drives;
     FakeRandomSource random;
     FakeFileOperations fileOperations;
+    FakeSystemInfoTool systemInfoTool;
 
     PlatformServices services();
 };

@@ -62,8 +62,9 @@ TEST(CompactPictureTest, CompactPicturesKeepEveryPixelAndOthersStayAsTheyAre)
             for (int x = 0; x < c.size.width() && same; ++x)
                 same = kept.pixel(x, y) == reference.pixel(x, y);
         EXPECT_TRUE(same) << "every pixel as before";
-        if (c.shared)
+        if (c.shared) {
             EXPECT_EQ(other, reference) << "the other holder's picture is untouched";
+        }
 
         const QSize box(397, 301);
         EXPECT_EQ(CompactPicture::smoothlyScaled(kept, box),

@@ -1,0 +1,124 @@
+// The list manager's menu bar, its two popups and its what's-this topics.
+#include "listform.h"
+
+#include "helpviewer.h"
+#include "listmanagerhost.h"
+#include "movebutton.h"
+
+#include <QAction>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace orv {
+
+QAction *ListForm::addAction(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *a = menu->addAction(text);
+    a->setObjectName(QLatin1String(name));
+    m_actions.insert(a->objectName(), a);
+    return a;
+}
+
+void ListForm::buildMenus()
+{
+    auto command = [this](QMenu *menu, const char *name, const QString &text, auto handler) {
+        QAction *a = addAction(menu, name, text);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto submenu = [this](QMenu *menu, const char *name, const QString &text) {
+        QMenu *sub = menu->addMenu(text);
+        sub->setObjectName(QLatin1String(name));
+        sub->menuAction()->setObjectName(QLatin1String(name));
+        m_actions.insert(sub->objectName(), sub->menuAction());
+        return sub;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mfile"));
+    command(file, "mnew", QStringLiteral("Open &New list"), &ListForm::mnew);
+    command(file, "mother", QStringLiteral("Open &another list"), &ListForm::mother);
+    command(file, "msavem", QStringLiteral("Save &main list"), [this] { m_host.msavelstclick(); });
+    command(file, "msavemas", QStringLiteral("Save main list &as"), [this] { m_host.msaveasclick(); });
+    command(file, "msave2", QStringLiteral("Save secon&d list"), &ListForm::msave2)->setEnabled(false);
+    command(file, "msave2as", QStringLiteral("Save seco&nd list as"), &ListForm::msave2as)->setEnabled(false);
+    file->addSeparator();
+    command(file, "mexit", QStringLiteral("E&xit"), &ListForm::close);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("medit"));
+    command(edit, "mcopy", QStringLiteral("&Copy"), [this] { copy(activeList()); });
+    command(edit, "mcut", QStringLiteral("Cu&t"), [this] { cut(activeList()); });
+    QMenu *pasteMenu = submenu(edit, "mpaste", QStringLiteral("&Paste"));
+    command(pasteMenu, "mpastem", QStringLiteral("To &main list"), [this] { paste(Side::Main); });
+    command(pasteMenu, "mpaste2", QStringLiteral("To &second list"), [this] {
+        paste(Side::Second);
+    })->setEnabled(false);
+    command(edit, "mdel", QStringLiteral("&Delete"), [this] { deleteEntries(activeList(), true); });
+    edit->addSeparator();
+    QMenu *sort = submenu(edit, "msort", QStringLiteral("&Sort"));
+    command(sort, "msrtname", QStringLiteral("By &name"), &ListForm::msrtname);
+    command(sort, "msrtrand", QStringLiteral("&Randomize"), &ListForm::msrtrand);
+    command(edit, "mclear", QStringLiteral("C&lear"), &ListForm::mclear);
+    edit->addSeparator();
+    command(edit, "mup", QStringLiteral("Move &up"), &ListForm::moveup);
+    command(edit, "mdown", QStringLiteral("Move &down"), &ListForm::movedn);
+    edit->addSeparator();
+    command(edit, "mall", QStringLiteral("Select &all"), &ListForm::selectAll);
+    command(edit, "minver", QStringLiteral("&Invert selection"), &ListForm::invertSelection);
+}
+
+void ListForm::buildPopups()
+{
+    m_popmain = new QMenu(this);
+    m_popmain->setObjectName(QStringLiteral("popmain"));
+    connect(addAction(m_popmain, "pmcopym", QStringLiteral("&Copy           ")), &QAction::triggered, this,
+            [this] { copy(Side::Main); });
+    connect(addAction(m_popmain, "pmcutm", QStringLiteral("Cu&t")), &QAction::triggered, this,
+            [this] { cut(Side::Main); });
+    connect(addAction(m_popmain, "pmpastem", QStringLiteral("&paste")), &QAction::triggered, this,
+            [this] { paste(Side::Main); });
+    m_popmain->addSeparator();
+    connect(addAction(m_popmain, "pmdelm", QStringLiteral("&Delete")), &QAction::triggered, this,
+            [this] { deleteEntries(Side::Main, false); });
+
+    m_pop2 = new QMenu(this);
+    m_pop2->setObjectName(QStringLiteral("pop2"));
+    connect(addAction(m_pop2, "pmcopy2", QStringLiteral("&Copy          ")), &QAction::triggered, this,
+            [this] { copy(Side::Second); });
+    connect(addAction(m_pop2, "pmcut2", QStringLiteral("Cu&t")), &QAction::triggered, this,
+            [this] { cut(Side::Second, true); });
+    connect(addAction(m_pop2, "pmpaste2", QStringLiteral("&Paste")), &QAction::triggered, this,
+            [this] { paste(Side::Second); });
+    m_pop2->addSeparator();
+    connect(addAction(m_pop2, "pmdel2", QStringLiteral("&Delete")), &QAction::triggered, this,
+            [this] { deleteEntries(Side::Second, false); });
+}
+
+void ListForm::applyWhatsThisTopics()
+{
+    // Each control's and command's what's-this text is its topic in the help
+    // file; the popups' items share the topics of their Edit commands.
+    const struct {
+        const char *name;
+        int topic;
+    } topics[] = {{"client", 40},   {"List1", 41},    {"List2", 42},    {"up", 43},       {"down", 44},
+                  {"mnew", 45},     {"mother", 46},   {"msavem", 47},   {"msavemas", 48}, {"msave2", 49},
+                  {"msave2as", 50}, {"mexit", 51},    {"mcopy", 52},    {"pmcopym", 52},  {"pmcopy2", 52},
+                  {"mcut", 53},     {"pmcutm", 53},   {"pmcut2", 53},   {"mpaste", 54},   {"mpastem", 54},
+                  {"mpaste2", 54},  {"pmpastem", 54}, {"pmpaste2", 54}, {"mdel", 55},     {"pmdelm", 55},
+                  {"pmdel2", 55},   {"msort", 56},    {"msrtname", 56}, {"msrtrand", 57}, {"mclear", 58},
+                  {"mup", 59},      {"mdown", 60},    {"mall", 61},     {"minver", 62}};
+    const QString helpfile = m_host.helpfile();
+    for (const auto &t : topics) {
+        const QString text = m_services.help->topicText(helpfile, t.topic);
+        const QString name = QLatin1String(t.name);
+        if (QAction *a = action(name))
+            a->setWhatsThis(text);
+        else if (QWidget *w = findChild<QWidget *>(name))
+            w->setWhatsThis(text);
+    }
+}
+
+} // namespace orv
