@@ -202,7 +202,8 @@ TEST_F(BadSettings, AFileThatIsThereButCannotBeReadIsNeverReplaced)
             form.reset();
         }
         EXPECT_TRUE(c.unchanged()) << "the file is left as it was";
-        if (pipe)
+        if (pipe) {
             EXPECT_EQ(pipe->readersLetGo(), 0) << "the program waited on the pipe";
+        }
     }
 }
