@@ -1,6 +1,7 @@
 #pragma once
 
 #include "displaystate.h"
+#include "exitstatus.h"
 #include "picturelist.h"
 #include "platformservices.h"
 #include "viewercontext.h"
@@ -98,6 +99,8 @@ public:
     ListManager &listManager() { return *m_listManager; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
+    // What the process is to return once the program has ended.
+    int exitStatus() const { return int(m_exitStatus); }
 
     // Box limits from the work area, less the toolbar and `reserve` twips.
     void computeBoxLimits(int reserve);
@@ -106,8 +109,9 @@ public:
     void preparePopup();
 
 Q_SIGNALS:
-    // The program must end at once: every window closes without questions.
-    void endProgram();
+    // The program must end at once, with `exitStatus` (an ExitStatus): every
+    // window closes without questions.
+    void endProgram(int exitStatus);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,7 +137,7 @@ private:
     void openPictureArgument(const QString &path);
     void onSettingsChanged();
     void showPopupAt(const QPoint &globalPos);
-    void end();
+    void end(ExitStatus status);
 
     PlatformServices m_services;
     QString m_apppath;
@@ -143,6 +147,7 @@ private:
     bool m_loaded = false;
     bool m_quitok = false;
     bool m_ended = false;
+    ExitStatus m_exitStatus = ExitStatus::Ok;
 
     DisplayState m_state;
     PictureList m_list;
