@@ -6,6 +6,14 @@
 
 using namespace orv;
 
+// libemf2svg ends its text conversion (fonts of a symbol character set) with FcFini(),
+// fontconfig's finalisation. In this process Qt keeps fontconfig's caches alive for the
+// SVG rendering, and after many inputs the finalisation aborts on them
+// (FcCacheFini: "fcCacheChains[i] == NULL"). The program never meets this: its helper
+// converts one file per process and ends. Here fontconfig stays initialised for the
+// whole run: this definition takes the place of the library's for libemf2svg's call.
+extern "C" void FcFini() {}
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz::startGuiApplication();

@@ -5,6 +5,7 @@
 #include "listfilewriter.h"
 #include "metafilebytes.h"
 #include "metafilewire.h"
+#include "metafilewriters.h"
 #include "recentslots.h"
 #include "settingsrecords.h"
 #include "testutils.h"
@@ -105,6 +106,18 @@ void metafileSeeds()
     put("wmf", QStringLiteral("standard.wmf"), test::smallWmf());
     put("wmf", QStringLiteral("placeable.wmf"), test::smallWmf(400, 300, 1440));
     put("emf", QStringLiteral("small.emf"), test::smallEmf());
+    // Text drawing: libwmf draws it through fontconfig and FreeType.
+    for (const QByteArray &face : {QByteArrayLiteral("Arial"), QByteArrayLiteral("Times New Roman"),
+                                   QByteArrayLiteral("Symbol"), QByteArrayLiteral("NoSuchFace")}) {
+        test::WmfWriter w;
+        w.setPlaceable(0, 0, 1000, 500, 1440);
+        w.font(-120, face);
+        w.textOut(10, 200, QByteArrayLiteral("Orvanta \xe9\xe8 text 123"));
+        w.font(300, face);
+        w.textOut(10, 450, QByteArrayLiteral("Big"));
+        put("wmf", QStringLiteral("text-%1.wmf").arg(QString::fromLatin1(face).remove(QLatin1Char(' '))),
+            w.bytes());
+    }
     MetafileSvg svg;
     svg.svg = QByteArrayLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"3\"/>");
     svg.naturalTwips = QSize(60, 45);

@@ -43,13 +43,15 @@ copy_corpus() { # harness max-bytes format...
 }
 copy_corpus picture 65536 bmp cur dib gif ico jpg
 copy_corpus wmf 65536 wmf
-copy_corpus emf 65536 emf
+# Many EMF files that draw text are larger than 64 KiB.
+copy_corpus emf 600000 emf
 
 max_len() {
   case "$1" in
     listfile) echo 16384 ;;
     settings) echo 1024 ;;
     commandline) echo 4096 ;;
+    emf) echo 600000 ;;
     *) echo 65536 ;;
   esac
 }

@@ -212,9 +212,9 @@ void Form1::buildFileUnits()
     m_ini->setSystemDefault(SettingsFile::systemDefault(m_apppath));
     m_slideSettings = std::make_unique<SlideshowSettings>();
     m_slideOptions = new SlideOptions(
-        *m_ini, *m_slideSettings, m_services, [this] { end(); }, this, this);
+        *m_ini, *m_slideSettings, m_services, [this] { end(ExitStatus::SettingsNotRepaired); }, this, this);
     m_recentStore = std::make_unique<RecentSlotStore>(
-        *m_ini, m_services.messageBoxes, [this] { m_slideOptions->readfile(); }, this);
+        *m_ini, m_services.messageBoxes, [this] { return m_slideOptions->readfile(); }, this);
 
     m_host = std::make_unique<MainWindowHost>(*this);
     m_slideshow = new SlideshowStart(*m_host, *m_slideSettings, *m_slideOptions, m_services, this, this);
@@ -291,8 +291,13 @@ void Form1::showLoaded()
     load();
     if (m_ended)
         return;
+    // The window covers the work area the layout is computed from.
+    const QSizeF area = m_services.systemInfo->workAreaTwips();
+    const QRect pixels = m_view->placer().scale().toPixels(QRectF(QPointF(), area));
+    QPoint origin;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+        origin = screen->availableGeometry().topLeft();
+    setGeometry(QRect(origin, pixels.size()));
     show();
 }
 
@@ -320,7 +325,7 @@ void Form1::runCommandLine()
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::Ok;
         m_services.messageBoxes->show(this, box);
-        end();
+        end(ExitStatus::BadArgument);
         return;
     }
     }
@@ -345,6 +350,18 @@ void Form1::openPictureArguments(const QStringList &paths)
 
 void Form1::onSettingsChanged()
 {
+    // The screen's DPI may have changed with its other settings: every
+    // control is placed again for it, and the sign is drawn for it.
+    TwipPlacer &placer = m_view->placer();
+    const double dpi = m_services.systemInfo->logicalDpi();
+    if (dpi != placer.scale().dpi()) {
+        placer.setScale(TwipScale(dpi));
+        const QImage oldSign = m_sign->picture();
+        m_sign->setPicture(renderSignPicture(placer.scale()));
+        m_engine->setSign(m_sign->picture());
+        if (m_view->image2()->picture() == oldSign)
+            m_view->image2()->setPicture(m_sign->picture());
+    }
     computeBoxLimits(1300);
     m_engine->sizebox();
 }
@@ -367,9 +384,9 @@ void Form1::mopfile()
 
 void Form1::mopfolder()
 {
-    if (!m_opendir) {
-        m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::homePath());
-    }
+    // Set up on first use in the folder the program was started in.
+    if (!m_opendir)
+        m_opendir = new OpenFolderDialog(m_list, m_services, *m_host, this, QDir::currentPath());
     m_opendir->runModal();
 }
 
@@ -414,14 +431,15 @@ void Form1::closeEvent(QCloseEvent *event)
     }
     m_quitok = true;
     event->accept();
-    end();
+    end(ExitStatus::Ok);
 }
 
-void Form1::end()
+void Form1::end(ExitStatus status)
 {
     m_quitok = true;
     m_ended = true;
-    Q_EMIT endProgram();
+    m_exitStatus = status;
+    Q_EMIT endProgram(int(status));
 }
 
 } // namespace orv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "displaystate.h"
+#include "exitstatus.h"
 #include "picturelist.h"
 #include "platformservices.h"
 #include "viewercontext.h"
@@ -100,6 +101,8 @@ public:
     ListManager &listManager() { return *m_listManager; }
     bool quitok() const { return m_quitok; }
     bool hasEnded() const { return m_ended; }
+    // What the process is to return once the program has ended.
+    int exitStatus() const { return int(m_exitStatus); }
 
     // Box limits from the work area, less the toolbar and `reserve` twips.
     void computeBoxLimits(int reserve);
@@ -108,8 +111,9 @@ public:
     void preparePopup();
 
 Q_SIGNALS:
-    // The program must end at once: every window closes without questions.
-    void endProgram();
+    // The program must end at once, with `exitStatus` (an ExitStatus): every
+    // window closes without questions.
+    void endProgram(int exitStatus);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -136,7 +140,7 @@ private:
     void openPictureArguments(const QStringList &paths);
     void onSettingsChanged();
     void showPopupAt(const QPoint &globalPos);
-    void end();
+    void end(ExitStatus status);
 
     PlatformServices m_services;
     QString m_apppath;
@@ -147,6 +151,7 @@ private:
     bool m_loaded = false;
     bool m_quitok = false;
     bool m_ended = false;
+    ExitStatus m_exitStatus = ExitStatus::Ok;
 
     DisplayState m_state;
     PictureList m_list;

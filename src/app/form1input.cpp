@@ -77,6 +77,7 @@ void Form1::connectToolbar()
 void Form1::connectInput()
 {
     connect(m_view, &ImageBoxView::backgroundClicked, this, [this] { m_navigation->togglePicture(true); });
+    connect(m_view, &ImageBoxView::statusClicked, this, [this] { m_navigation->togglePicture(false); });
     connect(m_view->image2(), &ImageControl::clicked, this, [this] { m_navigation->togglePicture(true); });
     connect(m_view->image1(), &ImageControl::released, this, [this](QMouseEvent *event) {
         if (m_state.zoomarmed) {
@@ -95,7 +96,6 @@ void Form1::connectInput()
     connect(m_list2, &QListView::doubleClicked, this,
             [this](const QModelIndex &i) { m_navigation->showEntry(i.row()); });
 
-    m_view->label2()->installEventFilter(this);
     m_list1->installEventFilter(this);
     m_list1->viewport()->installEventFilter(this);
     m_list2->installEventFilter(this);
@@ -123,11 +123,6 @@ void Form1::keyPressEvent(QKeyEvent *event)
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_view->label2()) {
-        if (type == QEvent::MouseButtonRelease)
-            m_navigation->togglePicture(false);
-        return false;
-    }
     if (type == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -87,7 +87,11 @@ void Form1::buildMenus()
     // The recent lists stand between two separators, slot 4 at the top.
     QAction *beforeExit = file->addSeparator();
     m_recent = new RecentListsMenu(file, beforeExit, m_recentStore.get(), this);
-    connect(m_recent, &RecentListsMenu::openRequested, m_listFiles, &ListFileCommands::openlistclick);
+    connect(m_recent, &RecentListsMenu::openRequested, this, [this](const QString &path) {
+        // Reading the slot may have ended the program (a declined settings repair).
+        if (!m_ended)
+            m_listFiles->openlistclick(path);
+    });
     connect(m_listFiles, &ListFileCommands::recentListUsed, m_recent, &RecentListsMenu::addtomenu);
     QAction *mexitAction = addAction(file, "mexit", QStringLiteral("&Exit"));
     mexitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));

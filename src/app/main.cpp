@@ -6,6 +6,7 @@
 #include "installlayout.h"
 #include "modalrunner.h"
 #include "picturecache.h"
+#include "programend.h"
 #include "qtfiledialogs.h"
 #include "qtfileoperations.h"
 #include "qtmessageboxes.h"
@@ -61,6 +62,14 @@ int main(int argc, char *argv[])
     // Pictures are decoded ahead on a worker thread and kept for a while.
     orv::PictureCache pictureCache(pictureLoader);
     services.pictureLoader = &pictureCache;
+    // Natural sizes depend on the screen's DPI: pictures decoded for the old
+    // one are forgotten.
+    QObject::connect(&systemInfo, &orv::SystemInfo::settingsChanged, &pictureCache, [&] {
+        if (systemInfo.logicalDpi() == pictureLoader.logicalDpi())
+            return;
+        pictureLoader.setLogicalDpi(systemInfo.logicalDpi());
+        pictureCache.clear();
+    });
     services.modalRunner = &modalRunner;
     services.help = &help;
     services.drives = &drives;
@@ -81,12 +90,7 @@ int main(int argc, char *argv[])
     orv::Form1 form(services, apppath, args);
     // Ending the program closes every window at once, without their own
     // close handlers or questions.
-    QObject::connect(&form, &orv::Form1::endProgram, &app, [] {
-        const auto windows = QApplication::topLevelWidgets();
-        for (QWidget *w : windows)
-            w->hide();
-        QCoreApplication::exit(0);
-    });
+    QObject::connect(&form, &orv::Form1::endProgram, &app, &orv::endApplication);
 
     orv::StartupSplash splash(systemInfo.logicalDpi(), [&form] { form.showLoaded(); });
     splash.show();

@@ -7,15 +7,16 @@
 namespace orv {
 
 RecentSlotStore::RecentSlotStore(SettingsFile &file, MessageBoxes *messageBoxes,
-                                 std::function<void()> recreate, QWidget *dialogParent)
+                                 std::function<bool()> recreate, QWidget *dialogParent)
     : m_file(file), m_messageBoxes(messageBoxes), m_recreate(std::move(recreate)),
       m_dialogParent(dialogParent)
 {}
 
-void RecentSlotStore::ensureFile()
+bool RecentSlotStore::ensureFile()
 {
     if (!m_file.exists() && m_recreate)
-        m_recreate();
+        return m_recreate();
+    return true;
 }
 
 void RecentSlotStore::report(const QString &text)
@@ -28,7 +29,8 @@ void RecentSlotStore::report(const QString &text)
 
 std::optional<QString> RecentSlotStore::recentList(int slot)
 {
-    ensureFile();
+    if (!ensureFile())
+        return std::nullopt;
     const SettingsFile::Loaded loaded = m_file.load();
     if (loaded.error != 0)
         return std::nullopt;
@@ -37,7 +39,8 @@ std::optional<QString> RecentSlotStore::recentList(int slot)
 
 bool RecentSlotStore::addRecentList(const QString &path)
 {
-    ensureFile();
+    if (!ensureFile())
+        return false;
     SettingsFile::Loaded loaded = m_file.load();
     if (loaded.error != 0) {
         // Writing now would replace slots that could not be read.

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "fileerror.h"
+#include "regularfile.h"
 #include "installlayout.h"
 
 #include <QDir>
@@ -60,18 +61,19 @@ SettingsFile::Loaded SettingsFile::load() const
         return result;
     }
     const QString path = readPath();
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = FileError::probeReadable(path);
-        if (result.error == FileError::None)
-            result.error = FileError::PathFileAccess;
-        result.errorString = file.errorString();
+    QFile file;
+    result.error = openRegularFile(file, path, &result.errorString);
+    if (result.error != FileError::None)
+        return result;
+    if (file.size() > MaxBytes) {
+        result.error = FileError::PathFileAccess;
+        result.errorString = QStringLiteral("It is larger than a settings file can be.");
         return result;
     }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    result.bytes = file.read(MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError || result.bytes.size() > MaxBytes) {
         result.bytes.clear();
         result.error = FileError::DiskNotReady;
         result.errorString = file.errorString();
@@ -114,6 +116,14 @@ QString SettingsFile::saveFailedText(const QString &reason) const
 QString SettingsFile::readFailedText(const QString &reason) const
 {
     return QStringLiteral("The settings file %1 could not be read.\n%2")
+        .arg(QDir::toNativeSeparators(readPath()), reason);
+}
+
+QString SettingsFile::unreadableText(const QString &reason) const
+{
+    return QStringLiteral("The settings file %1 could not be read.\n%2\n"
+                          "It is left as it is; the program goes on with the initial settings and "
+                          "does not save changes to them.")
         .arg(QDir::toNativeSeparators(readPath()), reason);
 }
 

@@ -13,6 +13,9 @@ class SettingsFile
 {
 public:
     static QString fileName() { return QStringLiteral("Orvanta.ini"); }
+    // A longer file is no settings file of this program (which writes 800
+    // bytes at most) and is not read.
+    static constexpr qint64 MaxBytes = 16 << 20;
 
     // Orvanta.ini in `apppath` when that folder is writable and the program
     // does not run from the installed layout (a build folder, a portable copy),
@@ -41,6 +44,8 @@ public:
         int error = 0;    // FileError number when the file cannot be read
         QString errorString;
     };
+    // Only a regular file is read; anything else at the path (a device, a
+    // named pipe), like a file longer than MaxBytes, cannot be read.
     Loaded load() const;
 
     struct Saved {
@@ -59,6 +64,7 @@ public:
     QString saveFailedText(const QString &reason) const;
     QString readFailedText(const QString &reason) const;
     QString memoryOnlyText(const QString &reason) const;
+    QString unreadableText(const QString &reason) const;
 
 private:
     // The file load() reads: the user's own, else the system default.

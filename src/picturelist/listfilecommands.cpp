@@ -56,6 +56,14 @@ void ListFileCommands::openlistclick(const QString &path)
         return;
     }
     ListFileReader::Result read = ListFileReader::read(path);
+    if (read.tooLarge) {
+        message(QStringLiteral("The list file %1 is too large: it would hold more than %2 pictures. "
+                               "It was not opened.")
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(ListFileReader::MaxRecords),
+                MsgIcon::Critical);
+        return;
+    }
     if (FileError::isFileAccess(read.error) && read.entries.empty()) {
         // Nothing could be read: the user's current list stays as it was.
         message(QStringLiteral("unable to load file") + path, MsgIcon::None);

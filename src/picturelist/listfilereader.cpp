@@ -4,6 +4,7 @@
 #include "listfilefield.h"
 #include "listfileformat.h"
 #include "listfilelongnames.h"
+#include "regularfile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -36,6 +37,9 @@ void readLongNames(QIODevice &device, const QByteArray &records, ListFileReader:
     const qsizetype rest = ListFileLongNames::bytesAfterSignature(block);
     if (rest < 0)
         return;
+    // Not more than the file holds: the claimed size is taken before reading.
+    if (!device.isSequential() && device.bytesAvailable() < rest)
+        return;
     QByteArray tail;
     if (!readUpTo(device, rest, tail) || tail.size() < rest)
         return;
@@ -45,9 +49,16 @@ void readLongNames(QIODevice &device, const QByteArray &records, ListFileReader:
 
 } // namespace
 
-ListFileReader::Result ListFileReader::read(QIODevice &device)
+ListFileReader::Result ListFileReader::read(QIODevice &device, qsizetype maxRecords)
 {
     Result result;
+    // Refused unread when its size alone claims more records than any list
+    // holds (entries and the end record); a device without a size is counted.
+    const qint64 claimed = device.isSequential() ? 0 : device.size() / Format::RecordSize;
+    if (claimed > maxRecords + 1) {
+        result.tooLarge = true;
+        return result;
+    }
     QByteArray records; // the whole records read so far, the end record included
     QByteArray record;
     for (;;) {
@@ -63,6 +74,11 @@ ListFileReader::Result ListFileReader::read(QIODevice &device)
             result.endRecordFound = true;
             break;
         }
+        if (qsizetype(result.entries.size()) >= maxRecords) {
+            result = Result();
+            result.tooLarge = true;
+            return result;
+        }
         result.entries.push_back({ListFileField::decode(QByteArrayView(record).first(Format::NameWidth)),
                                   ListFileField::decode(QByteArrayView(record).sliced(Format::FolderOffset,
                                                                                       Format::FolderWidth))});
@@ -72,18 +88,14 @@ ListFileReader::Result ListFileReader::read(QIODevice &device)
     return result;
 }
 
-ListFileReader::Result ListFileReader::read(const QString &path)
+ListFileReader::Result ListFileReader::read(const QString &path, qsizetype maxRecords)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Result result;
-        result.error = FileError::probeReadable(path);
-        if (result.error == FileError::None)
-            result.error = FileError::PathFileAccess;
-        result.errorString = file.errorString();
+    QFile file;
+    Result result;
+    result.error = openRegularFile(file, path, &result.errorString);
+    if (result.error != FileError::None)
         return result;
-    }
-    return read(file);
+    return read(file, maxRecords);
 }
 
 ListFileReader::Result ListFileReader::parse(const QByteArray &bytes)

@@ -15,18 +15,25 @@ namespace orv {
 class ListFileReader
 {
 public:
+    // No list holds more entries: a file that would is refused unread.
+    static constexpr qsizetype MaxRecords = 10'000'000;
+
     struct Result {
         std::vector<PictureEntry> entries; // what was read, also when reading failed
         int error = 0;                     // FileError number; None when the whole list was read
         QString errorString;
+        bool tooLarge = false; // more than the bound of records: nothing was read
         bool endRecordFound = false;
         bool longNamesApplied = false;
     };
 
     // A file that ends without an end record keeps the entries read so far. A
-    // record counts when its name and folder fields are complete.
-    static Result read(const QString &path);
-    static Result read(QIODevice &device);
+    // record counts when its name and folder fields are complete. Only a
+    // regular file is read (anything else fails as a file that cannot be
+    // reached), and one whose size claims more than `maxRecords` entries and
+    // the end record is refused before reading.
+    static Result read(const QString &path, qsizetype maxRecords = MaxRecords);
+    static Result read(QIODevice &device, qsizetype maxRecords = MaxRecords);
     static Result parse(const QByteArray &bytes);
 };
 

@@ -17,7 +17,9 @@ struct FileDialogRequest {
     QString defaultExtension; // save dialogs: added when the typed name has none
 };
 
-// Open and save dialogs. They remember the last folder used. An empty result
+// Open and save dialogs. They remember the last folder used. A save dialog
+// does not ask before an existing file is replaced (list files are overwritten
+// in place). An empty result
 // means the user cancelled (or the dialog failed). Paths come back with native
 // separators.
 class FileDialogs

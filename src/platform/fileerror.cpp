@@ -60,7 +60,8 @@ int probeReadable(const QString &path)
     if (path.isEmpty())
         return FileNotFound;
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe would otherwise wait for a writer.
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd >= 0) {
         ::close(fd);
         if (QFileInfo(path).isDir())

@@ -41,9 +41,10 @@ std::optional<QStringList> QtFileDialogs::openFiles(QWidget *parent, const FileD
     return files;
 }
 
-std::optional<QString> QtFileDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
+void prepareSaveDialog(QFileDialog &dialog, const FileDialogRequest &request, const QString &folder)
 {
-    QFileDialog dialog(parent, request.title, m_lastFolder);
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(request.filter);
@@ -52,6 +53,15 @@ std::optional<QString> QtFileDialogs::saveFile(QWidget *parent, const FileDialog
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     if (!request.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(request.defaultExtension);
+    // What this program saves is list files, and an existing list file is
+    // overwritten in place without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<QString> QtFileDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    prepareSaveDialog(dialog, request, m_lastFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     m_lastFolder = dialog.directory().absolutePath();

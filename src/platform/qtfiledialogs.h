@@ -2,7 +2,13 @@
 
 #include "filedialogs.h"
 
+class QFileDialog;
+
 namespace orv {
+
+// Sets up `dialog` as the save dialog of `request`, starting in `folder`. It
+// does not ask before replacing an existing file.
+void prepareSaveDialog(QFileDialog &dialog, const FileDialogRequest &request, const QString &folder);
 
 class QtFileDialogs : public FileDialogs
 {

@@ -79,6 +79,9 @@ void SlideForm::buildControls()
     m_strip = new QWidget(this);
     m_strip->setObjectName(QStringLiteral("controlStrip"));
     fill(m_strip, QColor(0xdf, 0xe9, 0xf3), QColor(0x24, 0x47, 0x6b));
+    // Clicks on the strip and its counter end there: only the window and the
+    // picture hide and show the picture.
+    m_strip->setAttribute(Qt::WA_NoMousePropagation);
     m_placer.place(m_strip, kStrip);
 
     m_label1 = new QLabel(QStringLiteral("123/9988"), m_strip);
@@ -307,6 +310,9 @@ void SlideForm::sizebox()
 {
     m_placer.place(m_image1,
                    slideSizebox(m_layout.slidewidth, m_layout.slideheight, m_work.width(), m_work.height()));
+    // Unstretched (true size), a picture larger than the work area is cut
+    // at the box's right and bottom edges, not scaled into it.
+    m_image1->setNaturalSize(m_placer.scale().toPixels(QRectF(QPointF(), QSizeF(m_slidepic))).size());
     // The counter and buttons stay above the picture.
     m_strip->raise();
 }

@@ -99,22 +99,26 @@ int SlideOptions::readOnce()
     return options.error;
 }
 
-void SlideOptions::readfile()
+bool SlideOptions::readfile()
 {
+    if (m_ending)
+        return false;
     setUp();
     m_fillOnSetUp = false; // this reading fills the window anyway
     const int error = readOnce();
     if (error != SettingsRecords::OutOfRange && !FileError::isFileAccess(error))
-        return; // read in full, or a failure outside the damaged set: nothing more
+        return true; // read in full, or a failure outside the damaged set: nothing more
     MessageRequest request;
     request.text = damagedText;
     request.icon = MsgIcon::Critical;
     request.buttons = MsgButtons::OkCancel;
     if (m_services.messageBoxes->show(boxParent(), request) != MsgResult::Ok) {
+        m_ending = true;
         m_endProgram();
-        return;
+        return false;
     }
     recover();
+    return true;
 }
 
 void SlideOptions::recover()
@@ -127,8 +131,18 @@ void SlideOptions::recover()
     d->setSplash(true);
 
     SettingsFile::Loaded loaded = m_file.load();
+    if (loaded.error != FileError::None && m_file.exists()) {
+        // A file that is there but cannot be read is never replaced: it may
+        // hold the recent lists. Tell once and go on in memory.
+        QByteArray defaults;
+        SettingsRecords::writeRecoveryDefaults(defaults);
+        message(m_file.unreadableText(loaded.errorString));
+        m_file.keepInMemory(defaults);
+        readOnce();
+        return;
+    }
     if (loaded.error != FileError::None)
-        loaded.bytes.clear(); // unreadable: nothing of it can be kept
+        loaded.bytes.clear();
     SettingsRecords::writeRecoveryDefaults(loaded.bytes);
     const SettingsFile::Saved saved = m_file.save(loaded.bytes);
     if (!saved.ok) {
@@ -143,6 +157,8 @@ void SlideOptions::recover()
 void SlideOptions::writefile()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return;
     SettingsFile::Loaded loaded = m_file.load();
     if (loaded.error != FileError::None) {
         // Saving now would replace recent lists that could not be read.
@@ -165,6 +181,8 @@ void SlideOptions::showInvalidInterval()
 bool SlideOptions::app()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return false;
     const std::optional<int> ms = SlideshowInterval::milliseconds(d->intervalText());
     if (!ms) {
         showInvalidInterval();
@@ -178,6 +196,8 @@ bool SlideOptions::app()
 void SlideOptions::open()
 {
     SlideOp *d = dialog();
+    if (m_ending)
+        return;
     // Every opening starts afresh: Cancel enabled, nothing applied yet.
     d->load();
     m_services.modalRunner->exec(d);
@@ -212,8 +232,8 @@ void SlideOptions::onApply()
 
 void SlideOptions::onCancel()
 {
-    readfile();
-    m_dialog->done(QDialog::Rejected);
+    if (readfile())
+        m_dialog->done(QDialog::Rejected);
 }
 
 void SlideOptions::onCloseBox()

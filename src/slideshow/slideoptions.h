@@ -31,7 +31,12 @@ public:
 
     // Reads the option records into the window's controls; a damaged or
     // unreadable file brings up the damaged-file message (OK recovers).
-    void readfile();
+    // False when the user declined the repair: the program is ending, and
+    // the caller must stop at once, without writing anything.
+    bool readfile();
+    // The user declined the repair of the settings file: nothing here reads,
+    // writes or applies settings any more.
+    bool isEnding() const { return m_ending; }
     // Writes the option records from the interval text and the settings in force.
     void writefile();
     // The apply step: the controls into the settings, or the invalid-interval
@@ -68,6 +73,7 @@ private:
     QWidget *m_dialogParent;
     QPointer<SlideOp> m_dialog;
     bool m_fillOnSetUp = false;
+    bool m_ending = false;
 };
 
 } // namespace orv

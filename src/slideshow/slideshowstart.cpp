@@ -58,6 +58,8 @@ void SlideshowStart::onWelcomeOk()
     if (w->dontShowAgain()) {
         // Later shows start at once.
         m_options.setSplashscr(false);
+        if (m_options.isEnding())
+            return; // the user declined to repair the settings file
         m_settings.setShowsplash(0);
         m_options.writefile();
     }

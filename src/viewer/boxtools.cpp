@@ -251,15 +251,17 @@ void BoxTools::zoomOut(Qt::KeyboardModifiers modifiers)
     placer.setHeight(image1, v.height);
     placer.setLeft(image1, v.left);
     placer.setTop(image1, v.top);
-    auto restore = [](QScrollBar *bar, int value, int maximum) {
+    // A bar comes back only where the restored picture exceeds the box: the
+    // saved maximum of a bar that was off can be an earlier picture's.
+    auto restore = [](QScrollBar *bar, int value, int maximum, bool exceeds) {
         bar->setMaximum(maximum);
         bar->setValue(value);
-        ImageBoxView::setScrollEnabled(bar, maximum > 0);
+        ImageBoxView::setScrollEnabled(bar, exceeds && maximum > 0);
     };
-    restore(view->vscroll(), v.vvalue, v.vmax);
-    restore(view->hscroll(), v.hvalue, v.hmax);
     s.picwidth = int(placer.width(image1));
     s.picheight = int(placer.height(image1));
+    restore(view->vscroll(), v.vvalue, v.vmax, s.picheight > s.boxheight);
+    restore(view->hscroll(), v.hvalue, v.hmax, s.picwidth > s.boxwidth);
 }
 
 } // namespace orv

@@ -59,6 +59,7 @@ ImageBoxView::ImageBoxView(QWidget *parent) : QWidget(parent)
     pal.setColor(QPalette::Window, backing);
     m_label2->setPalette(pal);
     m_label2->setContentsMargins(6, 1, 6, 1);
+    m_label2->installEventFilter(this);
 }
 
 void ImageBoxView::setScrollEnabled(QScrollBar *bar, bool enabled)
@@ -105,6 +106,30 @@ void ImageBoxView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     coverClientWidth();
+}
+
+bool ImageBoxView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_label2)
+        return false;
+    // The label takes its own clicks: a label passes the mouse on to its
+    // parent, where a click would count once more as one on the background.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_statusPressed = true;
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const bool click = m_statusPressed &&
+                           m_label2->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_statusPressed = false;
+        if (click)
+            Q_EMIT statusClicked();
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void ImageBoxView::mouseReleaseEvent(QMouseEvent *event)

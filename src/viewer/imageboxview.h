@@ -54,8 +54,11 @@ public:
 
 Q_SIGNALS:
     void backgroundClicked();
+    // A click on the status line (it goes no further, to the background).
+    void statusClicked();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -72,6 +75,7 @@ private:
     QScrollBar *m_vscroll;
     QScrollBar *m_hscroll;
     QLabel *m_label2;
+    bool m_statusPressed = false;
     int m_viewingWidth = 9600;
 };
 

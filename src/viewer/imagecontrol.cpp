@@ -23,7 +23,16 @@ ImageControl::ImageControl(QWidget *parent) : QWidget(parent)
 void ImageControl::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_natural = QSize();
     m_scaled = QImage();
+    update();
+}
+
+void ImageControl::setNaturalSize(QSize pixels)
+{
+    if (m_natural == pixels)
+        return;
+    m_natural = pixels;
     update();
 }
 
@@ -62,14 +71,14 @@ void ImageControl::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(this);
     const QRect exposed = event->rect();
-    // Unstretched, the control has the picture's natural size; a picture
-    // decoded smaller than that (a metafile past the rendering bound) is
-    // drawn scaled up to it.
-    if (!m_stretch && m_picture.size() == size()) {
+    // Unstretched, the picture is drawn at its natural size, which is the
+    // control's unless a smaller control cuts it; a picture decoded smaller
+    // than that (a metafile past the rendering bound) is drawn scaled up to it.
+    const QSize target = m_stretch || !m_natural.isValid() ? size() : m_natural;
+    if (!m_stretch && m_picture.size() == target) {
         painter.drawImage(exposed.topLeft(), pictureInScreenColours(), exposed);
         return;
     }
-    const QSize target = size();
     if (target.isEmpty())
         return;
     // The scaled copy has the screen's own pixels, so it stays sharp where a

@@ -5,8 +5,8 @@
 
 namespace orv {
 
-// An image control: shows a picture at its natural pixel size from its
-// top-left corner, or stretched to the control's size. An empty control is
+// An image control: shows a picture at its natural size from its top-left
+// corner (cut where the control is smaller), or stretched to the control's size. An empty control is
 // transparent, so what lies below shows through.
 class ImageControl : public QWidget
 {
@@ -21,6 +21,12 @@ public:
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
+
+    // The size (pixels) an unstretched picture is drawn at, from the control's
+    // top-left corner and cut at its edges. Invalid (the default, and after
+    // setPicture): the control's own size.
+    QSize naturalSize() const { return m_natural; }
+    void setNaturalSize(QSize pixels);
 
     // The smooth copy a stretched picture is painted from, in device pixels
     // and in the screen's colours.
@@ -46,6 +52,7 @@ private:
 
     QImage m_picture;
     bool m_stretch = false;
+    QSize m_natural;
     QImage m_scaled; // smooth copy for the current size in device pixels, reused by repaints
     bool m_pressed = false;
 };

@@ -40,6 +40,9 @@ MainToolbar::MainToolbar(QWidget *parent) : QFrame(parent)
     setObjectName(QStringLiteral("Frame2"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
+    // Clicks on the panel, its counter or a disabled button end here: only
+    // the picture area around the box toggles the picture.
+    setAttribute(Qt::WA_NoMousePropagation);
     for (const ButtonDef &d : kButtons) {
         const QString icon = QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(d.icon));
         auto *b = new ToolButton(QLatin1String(d.name), QIcon(icon), QString::fromUtf8(d.toolTip), this);

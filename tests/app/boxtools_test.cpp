@@ -6,6 +6,7 @@
 #include "toolbutton.h"
 
 #include <QAction>
+#include <QHash>
 #include <QTest>
 #include <QTimer>
 
@@ -205,4 +206,78 @@ TEST_F(Form1Test, WhatsThisTextsComeFromTheHelpTopics)
     EXPECT_EQ(form->findChild<QWidget *>(QStringLiteral("long1"))->whatsThis(),
               QStringLiteral("<h3>Elongate image box</h3>"));
     EXPECT_EQ(form->findChild<QWidget *>(QStringLiteral("Image2"))->whatsThis(), QStringLiteral("box"));
+}
+
+TEST_F(BoxToolsTest, EachStepMovesEveryControlOfItsTableAndNoOther)
+{
+    // Per tool: how one step changes left, top, width and height of each control.
+    struct Delta {
+        const char *control;
+        double left, top, width, height;
+    };
+    const struct {
+        BoxTools::Tool tool;
+        std::vector<Delta> deltas; // controls not listed do not move
+        int boxwidth, boxheight;
+    } table[] = {
+        {BoxTools::Elongate,
+         {{"Image2", 0, -75, 0, 150},
+          {"VScroll1", 0, -75, 0, 150},
+          {"HScroll1", 0, 75, 0, 0},
+          {"marup", 0, 0, 0, -75},
+          {"mardn", 0, 75, 0, -75},
+          {"Label2", 0, -75, 0, 0}},
+         0,
+         150},
+        {BoxTools::Deelongate,
+         {{"Image2", 0, 75, 0, -150},
+          {"VScroll1", 0, 75, 0, -150},
+          {"HScroll1", 0, -75, 0, 0},
+          {"marup", 0, 0, 0, 75},
+          {"mardn", 0, -75, 0, 75},
+          {"Label2", 0, 75, 0, 0}},
+         0,
+         -150},
+        {BoxTools::Widen,
+         {{"Image2", -75, 0, 150, 0},
+          {"HScroll1", -75, 0, 150, 0},
+          {"VScroll1", 75, 0, 0, 0},
+          {"marleft", 0, 0, -75, 0},
+          {"marright", 75, 0, -75, 0}},
+         150,
+         0},
+        {BoxTools::Dewiden,
+         {{"Image2", 75, 0, -150, 0},
+          {"HScroll1", 75, 0, -150, 0},
+          {"VScroll1", -75, 0, 0, 0},
+          {"marleft", 0, 0, 75, 0},
+          {"marright", -75, 0, 75, 0}},
+         -150,
+         0},
+    };
+    const char *all[] = {"Image2", "VScroll1", "HScroll1", "marup", "mardn", "marleft", "marright", "Label2"};
+    for (const auto &t : table) {
+        SCOPED_TRACE(int(t.tool));
+        form->engine().disp(); // the box as a display leaves it
+        QHash<QString, QRectF> before;
+        for (const char *name : all)
+            before[QLatin1String(name)] = placer().rect(form->findChild<QWidget *>(QLatin1String(name)));
+        const int boxwidth = state().boxwidth, boxheight = state().boxheight;
+        tools().step(t.tool);
+        for (const char *name : all) {
+            SCOPED_TRACE(name);
+            Delta d{name, 0, 0, 0, 0};
+            for (const Delta &listed : t.deltas)
+                if (qstrcmp(listed.control, name) == 0)
+                    d = listed;
+            const QRectF was = before[QLatin1String(name)];
+            const QRectF now = placer().rect(form->findChild<QWidget *>(QLatin1String(name)));
+            EXPECT_DOUBLE_EQ(now.left() - was.left(), d.left);
+            EXPECT_DOUBLE_EQ(now.top() - was.top(), d.top);
+            EXPECT_DOUBLE_EQ(now.width() - was.width(), d.width);
+            EXPECT_DOUBLE_EQ(now.height() - was.height(), d.height);
+        }
+        EXPECT_EQ(state().boxwidth - boxwidth, t.boxwidth);
+        EXPECT_EQ(state().boxheight - boxheight, t.boxheight);
+    }
 }

@@ -9,19 +9,22 @@
 #include "settingsfile.h"
 #include "settingsrecords.h"
 #include "testutils.h"
+#include "userinput.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace orv::test {
 
-// A main window on fakes, with a temporary program folder. The work area
-// gives a viewing area of 9000 x 6000 twips below the toolbar.
+// A main window on fakes, with a temporary program folder, shown as start-up
+// shows it: covering its work area, which gives a viewing area of 9000 x 6000
+// twips below the toolbar.
 class Form1Test : public ::testing::Test
 {
 protected:
@@ -42,7 +45,12 @@ protected:
     {
         writeDefaultSettings();
         form = std::make_unique<Form1>(platform.services(), dir.path(), commandLine);
-        form->load();
+        // Loaded and shown as start-up does it: the window covers the work
+        // area, so controls lie where a user sees them.
+        form->showLoaded();
+        if (form->isVisible()) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        }
         return *form;
     }
 

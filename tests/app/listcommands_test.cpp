@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace orv;
 using namespace orv::test;
@@ -83,4 +85,27 @@ TEST_F(ListCommandsTest, OpenFolderReplacesTheListWithTheFolderPictures)
     form->action(QStringLiteral("mopfolder"))->trigger();
     EXPECT_EQ(form->opendir(), first);
     EXPECT_EQ(first->folder(), folder.path());
+}
+
+TEST_F(ListCommandsTest, TheOpenFolderDialogFirstShowsTheFolderTheProgramWasStartedIn)
+{
+    QTemporaryDir photos;
+    for (const char *n : {"b.jpg", "a.gif", "notes.txt"})
+        writeFile(photos.filePath(QString::fromLatin1(n)), "x");
+    const QString started = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(photos.path()));
+    start();
+    platform.drives.drives = {{QStringLiteral("/"), QStringLiteral("/")}};
+    QString folder;
+    QStringList files;
+    platform.modalRunner.scripts.push_back([&](QDialog *dialog) {
+        auto *opendir = static_cast<OpenFolderDialog *>(dialog);
+        folder = opendir->folder();
+        files = opendir->files();
+        return int(QDialog::Rejected);
+    });
+    form->action(QStringLiteral("mopfolder"))->trigger();
+    QDir::setCurrent(started);
+    EXPECT_EQ(QDir(folder).canonicalPath(), QDir(photos.path()).canonicalPath());
+    EXPECT_EQ(files, (QStringList{"a.gif", "b.jpg"}));
 }

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "form1fixture.h"
+#include "maintoolbar.h"
 
 #include <QCloseEvent>
 #include <QSignalSpy>
@@ -161,4 +162,19 @@ TEST_F(Form1Test, SettingsChangeRecomputesTheLimitsWithTheLargerReserve)
     EXPECT_EQ(state().maxboxwidth, 12000);
     // The box is laid out again in the new area.
     EXPECT_DOUBLE_EQ(placer().rect(view()->image2()).left(), (12000 - 1860) / 2.0 + 15);
+}
+
+TEST_F(Form1Test, ADpiChangeLaysTheWindowOutInTheNewScale)
+{
+    start();
+    appendPicture(QStringLiteral("a.jpg"), 3000, 2000);
+    form->engine().disp();
+    const QSize sign = form->engine().sign().size();
+    platform.systemInfo.dpi = 144;
+    platform.systemInfo.change(platform.systemInfo.workArea);
+    EXPECT_EQ(placer().scale().dpi(), 144);
+    const QRectF box = placer().rect(view()->image2());
+    EXPECT_EQ(view()->image2()->geometry(), TwipScale(144).toPixels(box)) << "pixels follow the DPI";
+    EXPECT_EQ(form->toolbar()->height(), TwipScale(144).toPixels(360));
+    EXPECT_EQ(form->engine().sign().size(), sign * 3 / 2) << "the sign is drawn for the new scale";
 }

@@ -80,7 +80,10 @@ protected:
     QTemporaryDir dir;
     SettingsFile file{dir.filePath("Orvanta.ini")};
     test::FakeMessageBoxes boxes;
-    RecentSlotStore store{file, &boxes, [this] { recreate(); }};
+    RecentSlotStore store{file, &boxes, [this] {
+                              recreate();
+                              return true;
+                          }};
     QMenu menu;
     QAction *exitAction = nullptr;
     std::unique_ptr<RecentListsMenu> menuLists;

@@ -39,6 +39,10 @@ TEST(RecentSlots, FiveListsFillTheRingAndTheFifthReplacesSlotOne)
         EXPECT_EQ(RecentSlots::store(file, QString::fromLatin1(p)), RecentSlots::Store::Stored);
     EXPECT_EQ(slotTexts(file), (QStringList{"/l/A.pvl", "/l/B.pvl", "/l/C.pvl", "/l/D.pvl"}));
     EXPECT_EQ(RecentSlots::pointer(file), 5); // wrapped from 8
+    // The record as written: "5" and blanks, as a file of the older program holds it.
+    EXPECT_EQ(SettingsRecords::record(file, 100, 4), QByteArray("5") + QByteArray(99, ' '));
+    EXPECT_EQ(file.mid(300, 100), QByteArray("5") + QByteArray(99, ' '));
+    EXPECT_EQ(SettingsRecords::record(file, 100, 8), QByteArray("/l/D.pvl") + QByteArray(92, ' '));
 
     EXPECT_EQ(RecentSlots::store(file, QStringLiteral("/l/E.pvl")), RecentSlots::Store::Stored);
     EXPECT_EQ(slotTexts(file), (QStringList{"/l/E.pvl", "/l/B.pvl", "/l/C.pvl", "/l/D.pvl"}));

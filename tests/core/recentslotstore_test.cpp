@@ -6,6 +6,7 @@
 #include "settingsrecords.h"
 #include "testutils.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,7 +30,10 @@ protected:
     SettingsFile file{dir.filePath("Orvanta.ini")};
     test::FakeMessageBoxes boxes;
     int recreated = 0;
-    RecentSlotStore store{file, &boxes, [this] { recreate(); }};
+    RecentSlotStore store{file, &boxes, [this] {
+                              recreate();
+                              return true;
+                          }};
 };
 
 } // namespace
@@ -65,4 +69,18 @@ TEST_F(RecentSlotStoreTest, AFailedSaveIsReported)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("The settings file ")));
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(RecentSlotStoreTest, ADeclinedRepairOfAMissingFileReadsAndWritesNothing)
+{
+    int asked = 0;
+    RecentSlotStore declined(file, &boxes, [&asked] {
+        ++asked;
+        return false;
+    });
+    EXPECT_EQ(declined.recentList(1), std::nullopt);
+    EXPECT_FALSE(declined.addRecentList(QStringLiteral("/l/A.pvl")));
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(QFileInfo::exists(file.path()));
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }

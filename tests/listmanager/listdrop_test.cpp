@@ -182,7 +182,6 @@ protected:
     void startWith(const QStringList &names, int curpic)
     {
         start();
-        form->showLoaded();
         for (const QString &name : names)
             appendPicture(name);
         state().curpic = curpic;

@@ -1,12 +1,15 @@
 // The list-file format byte for byte: records, end record, overwriting in
 // place, reading to the end record or the end of the file, field text.
+#include "fileerror.h"
 #include "listfilefield.h"
 #include "listfileformat.h"
 #include "listfilereader.h"
 #include "listfilewriter.h"
 #include "testutils.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -143,4 +146,61 @@ TEST(ListFileField, AnsiNameEndingInANonAsciiLetterReadsBackWhole)
     QByteArray field("CAF\xC9");
     field = field.leftJustified(20, ' ');
     EXPECT_EQ(orv::ListFileField::decode(field), QString::fromUtf8("CAF\xC3\x89"));
+}
+
+TEST(ListFile, TheRecordBoundHoldsOnEitherSideOfItsLimit)
+{
+    // A device that cannot tell its size (a pipe) is counted record by record.
+    class Stream : public QIODevice
+    {
+    public:
+        explicit Stream(const QByteArray *bytes) : m_bytes(*bytes) {}
+        bool isSequential() const override { return true; }
+
+    protected:
+        qint64 readData(char *data, qint64 max) override
+        {
+            const qint64 n = std::min<qint64>(max, m_bytes.size() - m_at);
+            std::memcpy(data, m_bytes.constData() + m_at, size_t(n));
+            m_at += n;
+            return n;
+        }
+        qint64 writeData(const char *, qint64) override { return -1; }
+
+    private:
+        const QByteArray m_bytes;
+        qint64 m_at = 0;
+    };
+    const QByteArray three = ListFileWriter::records(numbered(3, "p"));
+    const QByteArray four = ListFileWriter::records(numbered(4, "p"));
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        bool sized;
+        bool tooLarge;
+    } cases[] = {
+        {"3 entries and the end record: at the bound", three, true, false},
+        {"4 entries and the end record: its size claims one too many", four, true, true},
+        {"a stale record after the end record counts to the size", three + record("old", "/x"), true, true},
+        {"3 entries counted", three, false, false},
+        {"4 entries counted", four, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bytes = c.bytes;
+        QBuffer sized(&bytes);
+        Stream stream(&bytes);
+        QIODevice &device = c.sized ? static_cast<QIODevice &>(sized) : stream;
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        const ListFileReader::Result r = ListFileReader::read(device, 3);
+        EXPECT_EQ(r.tooLarge, c.tooLarge);
+        EXPECT_EQ(r.entries.size(), c.tooLarge ? 0u : 3u) << "a refused list gives no entries";
+    }
+}
+
+TEST(ListFile, OnlyRegularFilesAreRead)
+{
+    const ListFileReader::Result r = ListFileReader::read(QStringLiteral("/dev/zero"));
+    EXPECT_EQ(r.error, FileError::PathFileAccess);
+    EXPECT_TRUE(r.entries.empty());
 }

@@ -8,6 +8,7 @@
 #include "listfilewriter.h"
 #include "metafilebytes.h"
 #include "robustnessfixture.h"
+#include "specialfiles.h"
 #include "testutils.h"
 
 #include <QBuffer>
@@ -110,13 +111,59 @@ TEST_F(BadListFiles, AListThatCannotBeOpenedLeavesThePictureListAsItWas)
 
 TEST_F(BadListFiles, AnUnreadableListIsReported)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not hold for root";
     const QString file = dir.filePath(QStringLiteral("locked.pvl"));
     writeFile(file, ListFileWriter::records(someEntries(3)));
     QFile::setPermissions(file, QFileDevice::Permissions());
+    openToEveryone(dir.path());
+    platform.messageBoxes.shown.clear();
+    const AsOrdinaryUser ordinary;
     form->listFiles().openlistclick(file);
     EXPECT_EQ(platform.messageBoxes.texts(), QStringList{QStringLiteral("unable to load file") + file});
+}
+
+TEST_F(BadListFiles, WhatIsNoRegularFileIsRefusedAtOnce)
+{
+    const QString pipePath = dir.filePath(QStringLiteral("pipe.pvl"));
+    const StuckPipe pipe(pipePath);
+    ASSERT_TRUE(pipe.made());
+    const QString zeros = dir.filePath(QStringLiteral("zeros.pvl"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeros));
+    const QString toPipe = dir.filePath(QStringLiteral("to-pipe.pvl"));
+    ASSERT_TRUE(QFile::link(pipePath, toPipe));
+    const auto before = entries();
+
+    for (const QString &path : {pipePath, zeros, toPipe}) {
+        SCOPED_TRACE(path.toStdString());
+        platform.messageBoxes.shown.clear();
+        QElapsedTimer clock;
+        clock.start();
+        form->listFiles().openlistclick(path);
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(platform.messageBoxes.texts(), QStringList{QStringLiteral("unable to load file") + path});
+        EXPECT_EQ(entries(), before);
+    }
+    EXPECT_EQ(pipe.readersLetGo(), 0) << "the program waited on the pipe";
+}
+
+TEST_F(BadListFiles, AFileClaimingMoreThanTenMillionRecordsIsRefusedUnread)
+{
+    // Its size claims 10,000,002 records of 128 bytes; it takes no room on disk.
+    const QString huge = dir.filePath(QStringLiteral("huge.pvl"));
+    makeSparseFile(huge, qint64(10'000'002) * 128);
+    const auto before = entries();
+    platform.messageBoxes.shown.clear();
+    QElapsedTimer clock;
+    clock.start();
+    form->listFiles().openlistclick(huge);
+    EXPECT_LT(clock.elapsed(), 1000);
+    ASSERT_EQ(platform.messageBoxes.shown.size(), 1);
+    EXPECT_EQ(platform.messageBoxes.shown[0].text,
+              QStringLiteral("The list file %1 is too large: it would hold more than 10000000 pictures. "
+                             "It was not opened.")
+                  .arg(huge));
+    EXPECT_EQ(platform.messageBoxes.shown[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(entries(), before);
+    EXPECT_TRUE(form->listFiles().openedfile().isEmpty());
 }
 
 TEST_F(BadListFiles, ListsAndNamesAtOddPathsSaveAndOpenAgainWhole)

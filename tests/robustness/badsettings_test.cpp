@@ -7,10 +7,13 @@
 #include "robustnessfixture.h"
 #include "settingsfile.h"
 #include "settingsrecords.h"
+#include "slideshowsettings.h"
+#include "specialfiles.h"
 #include "testutils.h"
 
 #include <QAction>
 #include <QFile>
+#include <optional>
 
 using namespace orv;
 using namespace orv::test;
@@ -141,5 +144,66 @@ TEST_F(BadSettings, AProgramFolderAtAnOddPathKeepsItsSettingsThere)
         start(QString(), apppath);
         EXPECT_TRUE(platform.messageBoxes.shown.isEmpty()) << "the second start reads the file back";
         form.reset();
+    }
+}
+
+TEST_F(BadSettings, AFileThatIsThereButCannotBeReadIsNeverReplaced)
+{
+    const QByteArray withLists =
+        withSlots(goodOptions(), {QStringLiteral("/home/user/a.pvl"), QStringLiteral("/tmp/b.pvl")});
+    const qint64 tooLarge = (16 << 20) + 1;
+    const struct {
+        const char *what;
+        std::function<void()> make;
+        std::function<bool()> unchanged;
+        bool ordinaryUser;
+    } cases[] = {
+        {"no permission to read",
+         [&] {
+             writeFile(ini(), withLists);
+             QFile::setPermissions(ini(), QFileDevice::Permissions());
+         },
+         [&] { return readFile(ini()) == withLists; }, true},
+        {"a named pipe", {}, [&] { return QFileInfo::exists(ini()) && !QFileInfo(ini()).isFile(); }, false},
+        {"a link to /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), ini()); },
+         [&] { return QFileInfo(ini()).symLinkTarget() == QLatin1String("/dev/zero"); }, false},
+        {"larger than any settings file", [&] { makeSparseFile(ini(), tooLarge); },
+         [&] { return QFileInfo(ini()).size() == tooLarge; }, false},
+    };
+    openToEveryone(dir.path());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(ini());
+        std::optional<StuckPipe> pipe;
+        if (c.make)
+            c.make();
+        else
+            pipe.emplace(ini());
+        platform.messageBoxes.shown.clear();
+        {
+            std::optional<AsOrdinaryUser> ordinary;
+            if (c.ordinaryUser)
+                ordinary.emplace();
+            start();
+            EXPECT_FALSE(form->hasEnded());
+            // The damaged-file message, then once the note that nothing will be saved.
+            const QStringList texts = platform.messageBoxes.texts();
+            ASSERT_EQ(texts.size(), 2) << texts.join(QLatin1Char('|')).toStdString();
+            EXPECT_EQ(texts[0], damagedText);
+            EXPECT_TRUE(texts[1].contains(QStringLiteral("could not be read")));
+            EXPECT_TRUE(texts[1].endsWith(QStringLiteral("does not save changes to them.")));
+            EXPECT_EQ(form->slideshowSettings().interval(), 1000) << "the initial settings are in force";
+            EXPECT_EQ(form->slideshowSettings().showsplash(), 1);
+
+            // Storing a recent list keeps it for this run only, without a new message.
+            form->recentLists().addtomenu(QStringLiteral("/home/user/new.pvl"));
+            EXPECT_EQ(platform.messageBoxes.shown.size(), 2);
+            EXPECT_TRUE(form->recentLists().action(1)->isVisible());
+            form.reset();
+        }
+        EXPECT_TRUE(c.unchanged()) << "the file is left as it was";
+        if (pipe) {
+            EXPECT_EQ(pipe->readersLetGo(), 0) << "the program waited on the pipe";
+        }
     }
 }

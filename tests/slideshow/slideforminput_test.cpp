@@ -1,5 +1,6 @@
 // The slideshow window's keys, clicks, buttons and close box.
 #include "slideformfixture.h"
+#include "userinput.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -177,5 +178,37 @@ TEST_F(SlideFormInputTest, TheCloseBoxHandsBackAndDiscardsTheWindow)
         EXPECT_FALSE(timerOn()) << row.what;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(form.isNull()) << row.what;
+    }
+}
+
+TEST_F(SlideFormInputTest, OnlyTheWindowAndThePictureToggleUnderAUsersClick)
+{
+    const auto place = [this](const char *name) -> QWidget * {
+        if (qstrcmp(name, "window") == 0)
+            return form;
+        return form->findChild<QWidget *>(QLatin1String(name));
+    };
+    const struct {
+        const char *name;
+        bool toggles;
+    } targets[] = {{"window", true}, {"Image1", true}, {"Label1", false}, {"controlStrip", false},
+                   {"pause", false}, {"frw", false},   {"rew", false}};
+    for (const auto &t : targets) {
+        SCOPED_TRACE(t.name);
+        delete form.data();
+        host.reset();
+        startWith(4);
+        form->disp(); // picture 2, so that rew has one before it
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        ASSERT_TRUE(shown());
+        QWidget *target = place(t.name);
+        // The window's own background: its bottom-right corner, clear of the
+        // strip and of the picture centred in the work area.
+        const QPoint at = target == form ? QPoint(form->width() - 4, form->height() - 4)
+                          : qstrcmp(t.name, "controlStrip") == 0 ? QPoint(target->width() - 4, 4)
+                                                                 : QPoint();
+        ASSERT_TRUE(orv::test::liesOnTop(target, at));
+        orv::test::userClick(target, at);
+        EXPECT_EQ(shown(), !t.toggles);
     }
 }

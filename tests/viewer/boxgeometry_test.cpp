@@ -63,6 +63,12 @@ TEST(FitBox, SquaresTheBoxThenKeepsTheProportions)
     // Upright but the width would pass the width limit.
     EXPECT_EQ(fitBox(2000, 2100, {1000, 9500}, 9000, 20000),
               (BoxSize{9000, approx(9000 * (2100.0 / 2000.0))}));
+    // The squaring's height limit reaches an upright picture's width.
+    EXPECT_EQ(fitBox(1000, 2000, {8000, 2000}, 9000, 7000), (BoxSize{3500, 7000}));
+    // A plainly wide picture over the height limit: height pinned, width from the ratio.
+    EXPECT_EQ(fitBox(4000, 3000, {9000, 1000}, 9000, 6000), (BoxSize{8000, 6000}));
+    // Just under the limit, the box squares on its own width.
+    EXPECT_EQ(fitBox(1000, 2000, {6999, 2000}, 9000, 7000), (BoxSize{3500, 6999}));
     // The fitted box is the start of the next fit: fitting twice is stable.
     const BoxSize once = fitBox(4000, 3000, {1860, 2535}, 9000, 7000);
     EXPECT_EQ(fitBox(4000, 3000, once, 9000, 7000), (BoxSize{2535, 1902}));

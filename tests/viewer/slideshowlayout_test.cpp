@@ -110,6 +110,26 @@ TEST(SlideLayout, AutoResolution)
          kBox,
          {1364, 1390},
          true},
+        // The enlargement stops at a larger side of exactly 2500 twips.
+        {"upright, 2499 high: enlarged", AutoResolution, {1000, 2499}, kWork, kBox, {1350, 3374}, true},
+        {"upright, 2500 high: natural size", AutoResolution, {1000, 2500}, kWork, kBox, {1000, 2500}, true},
+        {"wide, 2499 wide: enlarged", AutoResolution, {2499, 1000}, kWork, kBox, {3374, 1350}, true},
+        {"wide, 2500 wide: natural size", AutoResolution, {2500, 1000}, kWork, kBox, {2500, 1000}, true},
+        // The enlarged side must be strictly smaller than the work area's.
+        {"enlarged width exactly the work area's: pinned",
+         AutoResolution,
+         {1000, 2000},
+         {1350, 8000},
+         kBox,
+         {1350, 2700},
+         true},
+        {"enlarged height exactly the work area's: pinned",
+         AutoResolution,
+         {2000, 1000},
+         {12000, 1350},
+         kBox,
+         {2700, 1350},
+         true},
         // A portrait work area: the height-scaled picture would still be too
         // wide, so it is brought within the width as well.
         {"upright picture on a portrait screen",

@@ -17,6 +17,15 @@ namespace {
 constexpr quint32 EmrHeader = 1;
 constexpr quint32 EmrEof = 14;
 constexpr quint32 EmrSelectObject = 37;
+constexpr quint32 EmrComment = 70;
+constexpr quint32 EmrExtCreateFontIndirectW = 82;
+constexpr quint32 EmrExtTextOutA = 83;
+constexpr quint32 EmrExtTextOutW = 84;
+constexpr quint32 EmrPolyTextOutA = 96;
+constexpr quint32 EmrPolyTextOutW = 97;
+constexpr quint32 EtoGlyphIndex = 0x10;
+constexpr quint8 HebrewCharset = 177;
+constexpr quint8 ArabicCharset = 178;
 constexpr quint32 WhiteBrush = 0x80000000; // stock objects
 constexpr quint32 BlackPen = 0x80000007;
 constexpr quint32 EmfSignature = 0x464D4520; // " EMF"
@@ -117,18 +126,54 @@ std::optional<ParsedHeader> parseHeader(const QByteArray &d)
 //    file shows what precedes the damage;
 //  - the description is dropped (libemf2svg misjudges its length and rejects the file);
 //  - the bounds (libemf2svg's canvas) become the frame in device pixels;
-//  - a device or millimetre size of zero (a division by zero in libemf2svg) is replaced.
+//  - a device or millimetre size of zero (a division by zero in libemf2svg) is replaced;
+//  - text given as glyph indices, once a font of a right-to-left character set exists,
+//    becomes a comment: libemf2svg reverses such text and crashes when it cannot map the
+//    glyphs back to characters.
+// Whether a text record of `size` bytes at `at` draws any of its strings as glyph indices.
+bool textAsGlyphIndices(const QByteArray &d, qsizetype at, quint32 type, quint32 size)
+{
+    // After the bounds, the graphics mode and the two scales: one text entry (ExtTextOut) or
+    // a count and that many (PolyTextOut), each with its options at byte 16.
+    constexpr qsizetype EntriesAt = 8 + 16 + 12;
+    constexpr qsizetype EntrySize = 40;
+    constexpr qsizetype OptionsAt = 16;
+    qsizetype first = EntriesAt;
+    qsizetype count = 1;
+    if (type == EmrPolyTextOutA || type == EmrPolyTextOutW) {
+        if (size < EntriesAt + 4)
+            return false;
+        count = le::u32(d, at + EntriesAt);
+        first += 4;
+    } else if (type != EmrExtTextOutA && type != EmrExtTextOutW) {
+        return false;
+    }
+    for (qsizetype i = 0; i < count && first + (i + 1) * EntrySize <= qsizetype(size); ++i)
+        if (le::u32(d, at + first + i * EntrySize + OptionsAt) & EtoGlyphIndex)
+            return true;
+    return false;
+}
+
 QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
 {
     QByteArray d = data;
     qsizetype at = h.size;
     quint32 records = 1;
     bool ended = false;
+    bool rightToLeftFont = false;
     while (at + 8 <= d.size()) {
         const quint32 type = le::u32(d, at);
         const quint32 size = le::u32(d, at + 4);
         if (size < 8 || size % 4 != 0 || size > quint64(d.size() - at) || type == EmrHeader)
             break;
+        if (type == EmrExtCreateFontIndirectW && size >= 36) {
+            const quint8 charset = quint8(d.at(at + 35)); // lfCharSet of the LOGFONT
+            rightToLeftFont = rightToLeftFont || charset == HebrewCharset || charset == ArabicCharset;
+        }
+        if (rightToLeftFont && textAsGlyphIndices(d, at, type, size)) {
+            le::put32(d, at, EmrComment);
+            le::put32(d, at + 8, size - 12);
+        }
         at += size;
         ++records;
         if (type == EmrEof) {

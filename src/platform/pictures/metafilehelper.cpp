@@ -5,6 +5,10 @@
 // converts it to SVG with pixels at DPI and writes the result (MetafileWire) to standard
 // output. A WMF whose picture would have more than MAX-PIXELS pixels is refused.
 // Exit status: 0 converted, 1 not convertible, 2 usage error.
+//
+// One file per process, and it must stay so: libwmf, libemf2svg and the fontconfig they
+// draw text through keep state between conversions (caches, finalisation asserts), which
+// is safe only while each process converts a single file and then ends.
 
 #include "emfconverter.h"
 #include "metafilewire.h"

@@ -326,18 +326,19 @@ QtPictureLoader::QtPictureLoader(double logicalDpi) : m_dpi(logicalDpi > 0 ? log
 
 LoadedPicture QtPictureLoader::loadMetafile(QIODevice &device, bool enhanced) const
 {
+    const double dpi = m_dpi.load(); // one scale for the whole load
     const QByteArray data = device.read(MaxMetafileBytes + 1);
     if (data.size() > MaxMetafileBytes)
         return LoadedPicture::failure(FileError::Other);
     if (enhanced) {
         // The header is read here (no libemf2svg): a huge frame fails before any work.
         const auto frame = readEmfFrame(data);
-        if (!frame || tooLarge(pixelsFromTwips(frame->naturalTwips, m_dpi)))
+        if (!frame || tooLarge(pixelsFromTwips(frame->naturalTwips, dpi)))
             return LoadedPicture::failure(FileError::Other);
     }
 
     const MetafileProcess::Result converted = m_metafiles.convert(
-        enhanced ? MetafileProcess::Kind::Emf : MetafileProcess::Kind::Wmf, data, m_dpi, MaxPixels);
+        enhanced ? MetafileProcess::Kind::Emf : MetafileProcess::Kind::Wmf, data, dpi, MaxPixels);
     switch (converted.status) {
     case MetafileProcess::Status::Converted:
     case MetafileProcess::Status::Refused:
@@ -357,7 +358,7 @@ LoadedPicture QtPictureLoader::loadMetafile(QIODevice &device, bool enhanced) co
     const MetafileSvg &svg = converted.svg;
     if (converted.status != MetafileProcess::Status::Converted || !svg.ok())
         return LoadedPicture::failure(FileError::Other);
-    const QSize pixels = pixelsFromTwips(svg.naturalTwips, m_dpi);
+    const QSize pixels = pixelsFromTwips(svg.naturalTwips, dpi);
     if (tooLarge(pixels))
         return LoadedPicture::failure(FileError::Other);
 
@@ -378,7 +379,7 @@ LoadedPicture QtPictureLoader::loadFromDevice(QIODevice &device, QSize minimumPi
         return loadMetafile(device, true);
     if (looksLikeWmf(head))
         return loadMetafile(device, false);
-    return loadRaster(device, head, m_dpi, minimumPixels);
+    return loadRaster(device, head, m_dpi.load(), minimumPixels);
 }
 
 LoadedPicture QtPictureLoader::load(const QString &path) const

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <atomic>
 
 namespace orv {
 
@@ -19,6 +20,11 @@ class QtPictureLoader : public PictureLoader
 {
 public:
     explicit QtPictureLoader(double logicalDpi = 96.0);
+
+    // The screen's logical DPI that natural sizes are computed for; it may change
+    // (a screen settings change) while pictures load on other threads.
+    double logicalDpi() const { return m_dpi.load(); }
+    void setLogicalDpi(double dpi) { m_dpi.store(dpi > 0 ? dpi : 96.0); }
 
     using PictureLoader::load;
     LoadedPicture load(const QString &path) const override;
@@ -49,7 +55,7 @@ private:
     LoadedPicture loadFromDevice(QIODevice &device, QSize minimumPixels = QSize()) const;
     LoadedPicture loadMetafile(QIODevice &device, bool enhanced) const;
 
-    double m_dpi;
+    std::atomic<double> m_dpi;
     MetafileProcess m_metafiles;
 };
 

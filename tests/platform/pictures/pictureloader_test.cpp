@@ -333,3 +333,17 @@ TEST_F(PictureLoaderTest, HugeClaimsInTinyFilesFailFast)
         EXPECT_LT(timer.elapsed(), 1000) << c.name;
     }
 }
+
+TEST_F(PictureLoaderTest, NaturalSizesFollowTheScreensDpi)
+{
+    const QByteArray bmp = encodedImage(filled(96, 48, qRgb(1, 2, 3), QImage::Format_RGB32), "BMP");
+    const struct {
+        double dpi;
+        QSize twips;
+    } cases[] = {{96, {1440, 720}}, {192, {720, 360}}, {120, {1152, 576}}, {96, {1440, 720}}};
+    for (const auto &c : cases) {
+        m_loader.setLogicalDpi(c.dpi);
+        EXPECT_EQ(loadBytes(bmp, QStringLiteral("a.bmp")).naturalTwips, c.twips) << c.dpi;
+        EXPECT_EQ(m_loader.loadFromBytes(bmp).naturalTwips, c.twips) << c.dpi;
+    }
+}

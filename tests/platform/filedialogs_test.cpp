@@ -1,0 +1,40 @@
+// The Qt file dialogs as the user meets them.
+#include "qtfiledialogs.h"
+#include "testutils.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace orv;
+
+TEST(QtFileDialogs, SavingOverAnExistingListAsksNoQuestion)
+{
+    QTemporaryDir dir;
+    test::writeFile(dir.filePath(QStringLiteral("holiday.pvl")), "old list");
+    FileDialogRequest request;
+    request.filter = QStringLiteral("pic. list(*.pvl)|*.pvl");
+    request.defaultExtension = QStringLiteral("pvl");
+    QFileDialog dialog;
+    prepareSaveDialog(dialog, request, dir.path());
+    dialog.selectFile(QStringLiteral("holiday.pvl"));
+
+    // A question would come as a modal message box: it is answered No and noted.
+    QStringList questions;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            questions << box->text();
+            box->done(QMessageBox::No);
+        }
+    });
+    watch.start(10);
+    static_cast<QDialog &>(dialog).accept(); // what its Save button does
+    watch.stop();
+    EXPECT_EQ(questions, QStringList());
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+    EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("holiday.pvl"))});
+}
