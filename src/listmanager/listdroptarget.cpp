@@ -11,9 +11,9 @@
 namespace orv {
 
 ListDropTarget::ListDropTarget(QListView *view, PictureList &list, Inserted inserted)
-    : QObject(view), m_view(view), m_list(list), m_inserted(std::move(inserted))
+    : QObject(view), m_view(view), m_viewport(view->viewport()), m_list(list), m_inserted(std::move(inserted))
 {
-    QWidget *viewport = view->viewport();
+    QWidget *viewport = m_viewport;
     m_marker = new QFrame(viewport);
     m_marker->setObjectName(view->objectName() + QStringLiteral("DropMarker"));
     m_marker->setAutoFillBackground(true);
@@ -34,7 +34,9 @@ int ListDropTarget::rowAt(QPoint pos) const
 
 bool ListDropTarget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_view->viewport())
+    // Compared by address only: the viewport's last events arrive while the
+    // view is being destroyed, when it can no longer be asked anything.
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::DragEnter: {
@@ -83,7 +85,7 @@ void ListDropTarget::answer(QDropEvent *event, DroppedFiles::Kind kind)
     else if (count > 0)
         y = m_view->visualRect(m_view->model()->index(count - 1, 0)).bottom() + 1;
     const int thickness = 2;
-    m_marker->setGeometry(0, std::max(0, y - thickness / 2), m_view->viewport()->width(), thickness);
+    m_marker->setGeometry(0, std::max(0, y - thickness / 2), m_viewport->width(), thickness);
     m_marker->show();
     m_marker->raise();
 }
@@ -96,7 +98,7 @@ void ListDropTarget::scrollNearEdge(QPoint pos)
     QScrollBar *bar = m_view->verticalScrollBar();
     if (pos.y() < margin)
         bar->setValue(bar->value() - bar->singleStep());
-    else if (pos.y() >= m_view->viewport()->height() - margin)
+    else if (pos.y() >= m_viewport->height() - margin)
         bar->setValue(bar->value() + bar->singleStep());
 }
 

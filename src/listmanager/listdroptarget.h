@@ -8,6 +8,7 @@
 class QDropEvent;
 class QFrame;
 class QListView;
+class QWidget;
 
 namespace orv {
 
@@ -45,6 +46,7 @@ private:
     void insert(int row, const QList<QUrl> &urls);
 
     QListView *m_view;
+    QWidget *m_viewport;
     PictureList &m_list;
     Inserted m_inserted;
     QFrame *m_marker = nullptr;
