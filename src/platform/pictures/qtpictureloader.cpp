@@ -2,6 +2,7 @@
 
 #include "emfconverter.h"
 #include "exiforientation.h"
+#include "iconpngcheck.h"
 #include "lebytes.h"
 #include "metafilesvg.h"
 #include "wmfconverter.h"
@@ -96,7 +97,8 @@ QImage cheapToPaint(QImage image)
 
 // The largest entry of an icon or cursor (among equally large ones, the one with the
 // most colours). QImageReader::read() would return the first, often the smallest.
-QImage readLargestIcon(QImageReader &reader)
+// Entries marked in `skipped` are left out.
+QImage readLargestIcon(QImageReader &reader, const std::vector<bool> &skipped)
 {
     const int count = std::min(reader.imageCount(), MaxIconEntries);
     std::vector<int> candidates;
@@ -104,6 +106,8 @@ QImage readLargestIcon(QImageReader &reader)
     for (int i = 0; i < count; ++i) {
         if (!reader.jumpToImage(i))
             break;
+        if (i < int(skipped.size()) && skipped[i])
+            continue;
         const QSize size = reader.size();
         const qint64 area = size.isValid() ? qint64(size.width()) * size.height() : 0;
         if (area > bestArea) {
@@ -113,7 +117,7 @@ QImage readLargestIcon(QImageReader &reader)
             candidates.push_back(i);
         }
     }
-    if (candidates.empty())
+    if (candidates.empty() && (skipped.empty() || !skipped[0]))
         candidates.push_back(0);
 
     QImage best;
@@ -251,6 +255,11 @@ std::optional<QByteArray> withRepairedIconDirectory(QIODevice &device, const QBy
 
 LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
 {
+    // Looked at before the reader takes the device.
+    const bool iconDirectory =
+        head.size() >= 6 && le::u16(head, 0) == 0 && (le::u16(head, 2) == 1 || le::u16(head, 2) == 2);
+    const std::vector<bool> brokenIcons =
+        iconDirectory ? iconEntriesWithBrokenPng(device, MaxIconEntries) : std::vector<bool>();
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     QByteArray format = reader.format();
@@ -276,7 +285,7 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     QImage image;
     int denominator = 1;
     if (format == "ico" || format == "cur") {
-        image = readLargestIcon(reader);
+        image = readLargestIcon(reader, brokenIcons);
     } else {
         if (jpeg && declared.isValid()) {
             // A picture turned by its orientation is decoded before it is turned.

@@ -69,8 +69,9 @@ QImage filled(int w, int h, QRgb color, QImage::Format format = QImage::Format_A
     return image.convertToFormat(format);
 }
 
-// An icon (type 1) or cursor (type 2) whose entries are PNG images.
-QByteArray iconWith(quint16 type, const QList<QImage> &entries)
+// An icon (type 1) or cursor (type 2) whose entries are PNG images. The PNG of entry
+// `broken` gets a text chunk after its header that claims 1.6 GB.
+QByteArray iconWith(quint16 type, const QList<QImage> &entries, int broken = -1)
 {
     QByteArray d;
     appendLe16(d, 0);
@@ -79,7 +80,9 @@ QByteArray iconWith(quint16 type, const QList<QImage> &entries)
     QByteArray images;
     const int dataStart = 6 + 16 * int(entries.size());
     for (const QImage &image : entries) {
-        const QByteArray png = encodedImage(image, "PNG");
+        QByteArray png = encodedImage(image, "PNG");
+        if (d.size() == 6 + 16 * broken)
+            png.insert(8 + 25, QByteArray("\x62\0\0\0tEXtComment", 15));
         d.append(char(image.width() & 0xFF)).append(char(image.height() & 0xFF)).append('\0').append('\0');
         appendLe16(d, 1);
         appendLe16(d, 32);
@@ -249,6 +252,33 @@ TEST_F(PictureLoaderTest, IconsShowTheirLargestEntry)
         EXPECT_EQ(p.image.size(), c.size) << c.name;
         EXPECT_EQ(p.image.pixel(c.size.width() / 2, c.size.height() / 2), c.color) << c.name;
         EXPECT_EQ(p.naturalTwips, c.size * 15) << c.name;
+    }
+}
+
+// libpng allocates what a chunk claims before reading it: an entry whose PNG claims more
+// than the file holds is passed over for the next largest, never handed to libpng.
+TEST_F(PictureLoaderTest, IconEntriesWhosePngOverrunsTheFileArePassedOver)
+{
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 160, 0);
+    const struct {
+        const char *name;
+        QList<QImage> entries;
+        int broken;
+        QSize size; // empty: the picture fails
+    } cases[] = {
+        {"first.ico", {filled(48, 48, green), filled(16, 16, red)}, 0, {16, 16}},
+        {"second.ico", {filled(16, 16, red), filled(48, 48, green)}, 1, {16, 16}},
+        {"only.ico", {filled(48, 48, green)}, 0, {}},
+    };
+    for (const auto &c : cases) {
+        const LoadedPicture p = loadBytes(iconWith(1, c.entries, c.broken), QString::fromLatin1(c.name));
+        if (c.size.isEmpty()) {
+            EXPECT_EQ(p.error, FileError::Other) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(p.ok()) << c.name;
+        EXPECT_EQ(p.image.size(), c.size) << c.name;
+        EXPECT_EQ(p.image.pixel(8, 8), red) << c.name;
     }
 }
 
