@@ -7,6 +7,7 @@
 #include "displaymodes.h"
 #include "filecommands.h"
 #include "filedialogs.h"
+#include "filesystem.h"
 #include "form1listmanagerhost.h"
 #include "helpviewer.h"
 #include "imageboxview.h"
@@ -15,6 +16,7 @@
 #include "listfilecommands.h"
 #include "listmanager.h"
 #include "maintoolbar.h"
+#include "mainwindowdrops.h"
 #include "mainwindowhost.h"
 #include "messageboxes.h"
 #include "navigation.h"
@@ -91,8 +93,13 @@ QCursor zoomPointer()
 } // namespace
 
 Form1::Form1(PlatformServices services, QString apppath, QString commandLine, QWidget *parent)
+    : Form1(services, std::move(apppath), commandLine.isEmpty() ? QStringList() : QStringList{commandLine},
+            parent)
+{}
+
+Form1::Form1(PlatformServices services, QString apppath, QStringList arguments, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_apppath(std::move(apppath)),
-      m_commandLine(std::move(commandLine))
+      m_arguments(std::move(arguments)), m_commandLine(argumentText(m_arguments))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvanta "));
@@ -216,6 +223,8 @@ void Form1::buildFileUnits()
     connect(m_listFiles, &ListFileCommands::curpicChanged, this, [this](int c) { m_state.curpic = c; });
     connect(m_listFiles, &ListFileCommands::counterTextChanged, m_label1, &QLabel::setText);
     connect(m_listFiles, &ListFileCommands::statusTextChanged, m_view, &ImageBoxView::setStatus);
+
+    new MainWindowDrops(this, m_list, *m_host, *m_services.messageBoxes, *m_listFiles);
 }
 
 QString Form1::openedfile() const
@@ -294,6 +303,13 @@ void Form1::showLoaded()
 
 void Form1::runCommandLine()
 {
+    const QStringList pictures =
+        pictureArguments(m_arguments, QDir::currentPath(),
+                         [this](const QString &path) { return m_services.fileSystem->fileexists(path); });
+    if (!pictures.isEmpty()) {
+        openPictureArguments(pictures);
+        return;
+    }
     switch (classifyArgument(m_commandLine)) {
     case ArgumentKind::Empty:
         return;
@@ -318,6 +334,17 @@ void Form1::runCommandLine()
 void Form1::openPictureArgument(const QString &path)
 {
     m_list.append(splitPicturePath(path));
+    m_engine->disp();
+}
+
+void Form1::openPictureArguments(const QStringList &paths)
+{
+    // A new list of the pictures, the first one shown.
+    std::vector<PictureEntry> entries;
+    entries.reserve(size_t(paths.size()));
+    for (const QString &path : paths)
+        entries.push_back(splitPicturePath(path));
+    m_list.appendAll(entries);
     m_engine->disp();
 }
 

@@ -49,6 +49,8 @@ class Form1 : public QMainWindow
 public:
     // `apppath` is the program's folder; `commandLine` the argument text.
     Form1(PlatformServices services, QString apppath, QString commandLine, QWidget *parent = nullptr);
+    // `arguments` are the program's arguments, one by one.
+    Form1(PlatformServices services, QString apppath, QStringList arguments, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Runs the start-up sequence once (the window's load).
@@ -135,6 +137,7 @@ private:
     void applyWhatsThisTopics();
     void runCommandLine();
     void openPictureArgument(const QString &path);
+    void openPictureArguments(const QStringList &paths);
     void onSettingsChanged();
     void showPopupAt(const QPoint &globalPos);
     void end(ExitStatus status);
@@ -143,6 +146,7 @@ private:
     QString m_apppath;
     QString m_inifile;
     QString m_helpfile;
+    QStringList m_arguments;
     QString m_commandLine;
     bool m_loaded = false;
     bool m_quitok = false;

@@ -3,6 +3,8 @@
 #include "form1.h"
 #include "listfilecommands.h"
 #include "maintoolbar.h"
+#include "mainwindowhost.h"
+#include "openfoldercommands.h"
 #include "toolbutton.h"
 
 #include <QLabel>
@@ -22,6 +24,18 @@ void Form1ListManagerHost::setCounterText(const QString &text)
 void Form1ListManagerHost::openedfileclr()
 {
     m_form.openedfileclr();
+}
+
+void Form1ListManagerHost::picturesDropped(int row, int count, bool wasEmpty)
+{
+    // Entries dropped before the current one push it down; curpic follows it.
+    // Entries added at the end leave curpic alone, so from the end position
+    // the next step shows the first of them, as after "&Add ".
+    int &curpic = m_form.state().curpic;
+    if (row <= curpic - 1 && row < m_form.pictureList().count() - count)
+        curpic += count;
+    MainWindowHost host(m_form);
+    OpenFolderCommands::showAdded(m_form.pictureList(), host, wasEmpty);
 }
 
 void Form1ListManagerHost::msavelstclick()

@@ -15,6 +15,7 @@ public:
     void refreshCounter() override;
     void setCounterText(const QString &text) override;
     void openedfileclr() override;
+    void picturesDropped(int row, int count, bool wasEmpty) override;
     void msavelstclick() override;
     void msaveasclick() override;
     void msrtnmeclick() override;

@@ -32,10 +32,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral(ORVANTA_APP_ID), QIcon(QStringLiteral(":/orvanta.svg"))));
 
-    // The argument text: everything after the program name once Qt has taken
-    // its own options, joined by single blanks.
+    // The arguments after the program name once Qt has taken its own options;
+    // the argument text is them joined by single blanks.
     const QStringList args = QApplication::arguments().mid(1);
-    const QString commandLine = args.join(QLatin1Char(' '));
+    const QString commandLine = orv::argumentText(args);
     const QString apppath = QFileInfo(QApplication::applicationFilePath()).canonicalPath();
 
     orv::QtSystemInfo systemInfo;
@@ -77,11 +77,17 @@ int main(int argc, char *argv[])
     services.fileOperations = &fileOperations;
     services.systemInfoTool = &systemInfoTool;
 
-    // A picture named on the command line decodes while the splash shows.
-    if (orv::classifyArgument(commandLine) == orv::ArgumentKind::Picture)
+    // A picture named on the command line (the first of several) decodes
+    // while the splash shows.
+    const QStringList pictures =
+        orv::pictureArguments(args, QDir::currentPath(),
+                              [&fileSystem](const QString &path) { return fileSystem.fileexists(path); });
+    if (!pictures.isEmpty())
+        pictureCache.prefetch(pictures.first(), QSize());
+    else if (orv::classifyArgument(commandLine) == orv::ArgumentKind::Picture)
         pictureCache.prefetch(orv::absoluteArgument(commandLine, QDir::currentPath()), QSize());
 
-    orv::Form1 form(services, apppath, commandLine);
+    orv::Form1 form(services, apppath, args);
     // Ending the program closes every window at once, without their own
     // close handlers or questions.
     QObject::connect(&form, &orv::Form1::endProgram, &app, &orv::endApplication);

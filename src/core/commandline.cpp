@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "folderscan.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,6 +30,29 @@ QString absoluteArgument(const QString &argument, const QString &currentFolder)
     if (!QDir::isRelativePath(internal))
         return argument;
     return QDir::toNativeSeparators(QDir::cleanPath(QDir(currentFolder).absoluteFilePath(internal)));
+}
+
+QString argumentText(const QStringList &arguments)
+{
+    return arguments.join(QLatin1Char(' '));
+}
+
+QStringList pictureArguments(const QStringList &arguments, const QString &currentFolder,
+                             const std::function<bool(const QString &)> &fileexists)
+{
+    if (arguments.size() < 2)
+        return {};
+    if (fileexists(absoluteArgument(argumentText(arguments), currentFolder)))
+        return {};
+    QStringList paths;
+    paths.reserve(arguments.size());
+    for (const QString &argument : arguments) {
+        const QString path = absoluteArgument(argument, currentFolder);
+        if (path.isEmpty() || !FolderScan::pictures().matches(path) || !fileexists(path))
+            return {};
+        paths.append(path);
+    }
+    return paths;
 }
 
 } // namespace orv

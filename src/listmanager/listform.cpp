@@ -1,5 +1,6 @@
 #include "listform.h"
 
+#include "listdroptarget.h"
 #include "listediting.h"
 #include "listmanagerhost.h"
 #include "messageboxes.h"
@@ -94,6 +95,12 @@ void ListForm::buildControls()
     connect(m_down, &QAbstractButton::pressed, this, [this] { m_repeater->press(MoveRepeater::Down); });
     connect(m_up, &QAbstractButton::released, m_repeater, &MoveRepeater::release);
     connect(m_down, &QAbstractButton::released, m_repeater, &MoveRepeater::release);
+
+    // Files dropped on a list are inserted where they are dropped.
+    new ListDropTarget(m_list1, m_list, [this](int row, int count, bool wasEmpty) {
+        m_host.picturesDropped(row, count, wasEmpty);
+    });
+    new ListDropTarget(m_list2, m_second);
 
     for (QWidget *w : {static_cast<QWidget *>(m_list1), m_list1->viewport(), static_cast<QWidget *>(m_list2),
                        m_list2->viewport(), m_client})

@@ -19,6 +19,12 @@ public:
     // Forgets the list file the picture list came from (`openedfileclr`).
     virtual void openedfileclr() = 0;
 
+    // Pictures were dropped into the picture list: `count` entries at `row`,
+    // into a list that was empty before when `wasEmpty`. The current picture
+    // keeps its place, and the counter and the status line follow as after
+    // the open-folder dialog's "&Add ".
+    virtual void picturesDropped(int row, int count, bool wasEmpty) = 0;
+
     // The main window's "&Save list" and "Save list &As".
     virtual void msavelstclick() = 0;
     virtual void msaveasclick() = 0;

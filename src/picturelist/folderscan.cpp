@@ -3,6 +3,7 @@
 #include "picturepath.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -25,6 +26,17 @@ FolderScan::FolderScan(const QString &pattern)
                  QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
                                     QRegularExpression::CaseInsensitiveOption)});
     }
+}
+
+QString FolderScan::picturePattern()
+{
+    return QStringLiteral("*.bmp;*.dib;*.gif;*.wmf;*.emf;*.jpg;*.ico;*.cur;*.jpeg");
+}
+
+const FolderScan &FolderScan::pictures()
+{
+    static const FolderScan scan(picturePattern());
+    return scan;
 }
 
 bool FolderScan::matches(const QString &fileName) const
@@ -50,6 +62,20 @@ FolderScan::Listing FolderScan::files(const QString &folder) const
     }
     sortNames(out.names);
     return out;
+}
+
+bool FolderScan::hasFiles(const QString &folder) const
+{
+    if (!isReadableFolder(folder))
+        return false;
+    // The same entries as files() lists: no hidden ones.
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        if (matches(it.fileName()))
+            return true;
+    }
+    return false;
 }
 
 FolderScan::Listing FolderScan::subfolders(const QString &folder)

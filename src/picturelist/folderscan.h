@@ -24,8 +24,15 @@ public:
     // `pattern`: wildcards separated by semicolons, "*.bmp;*.jpg".
     explicit FolderScan(const QString &pattern);
 
+    // The picture files the open dialogs offer, as a pattern.
+    static QString picturePattern();
+    // A scan of that pattern, made once.
+    static const FolderScan &pictures();
+
     bool matches(const QString &fileName) const;
     Listing files(const QString &folder) const;
+    // Whether files(folder) would list anything: stops at the first match.
+    bool hasFiles(const QString &folder) const;
     static Listing subfolders(const QString &folder);
 
     // Whether the folder exists and its entries can be listed.

@@ -49,21 +49,35 @@ void OpenFolderCommands::replace(const QString &folder, const QStringList &names
 
 void OpenFolderCommands::add(const QString &folder, const QStringList &names, QWidget *parent)
 {
-    if (names.isEmpty()) {
+    std::vector<PictureEntry> entries;
+    entries.reserve(size_t(names.size()));
+    for (const QString &name : names)
+        entries.push_back({name, folder});
+    add(entries, parent);
+}
+
+void OpenFolderCommands::add(const std::vector<PictureEntry> &entries, QWidget *parent)
+{
+    if (entries.empty()) {
         // Nothing to add: the list and the labels stay as they are.
         showNoPictures(parent);
         return;
     }
     const bool wasEmpty = m_list.isEmpty();
-    add2lst(m_list, folder, names);
-    const QString count = QString::number(m_list.count());
+    m_list.appendAll(entries);
+    showAdded(m_list, m_host, wasEmpty);
+}
+
+void OpenFolderCommands::showAdded(const PictureList &list, OpenFolderHost &host, bool wasEmpty)
+{
+    const QString count = QString::number(list.count());
     if (!wasEmpty) {
-        m_host.setLabel1(QString::number(m_host.curpic()) + QLatin1Char('/') + count);
-        if (m_host.label2() == LastPicture)
-            m_host.setLabel2(ClickNext);
+        host.setLabel1(QString::number(host.curpic()) + QLatin1Char('/') + count);
+        if (host.label2() == LastPicture)
+            host.setLabel2(ClickNext);
     } else {
-        m_host.setLabel1(QStringLiteral("0/") + count);
-        m_host.setLabel2(ClickFirst);
+        host.setLabel1(QStringLiteral("0/") + count);
+        host.setLabel2(ClickFirst);
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "pictureentry.h"
+
 #include <QStringList>
+#include <vector>
 
 class QWidget;
 
@@ -26,6 +29,11 @@ public:
     void replace(const QString &folder, const QStringList &names, QWidget *parent = nullptr);
     // The folder's pictures are appended; curpic stays.
     void add(const QString &folder, const QStringList &names, QWidget *parent = nullptr);
+    // The same for entries of any folders (a drop of files).
+    void add(const std::vector<PictureEntry> &entries, QWidget *parent = nullptr);
+    // The counter and the status line after entries were added to `list`,
+    // which was empty (`wasEmpty`) or not.
+    static void showAdded(const PictureList &list, OpenFolderHost &host, bool wasEmpty);
 
     static QString noPicturesMessage();
 

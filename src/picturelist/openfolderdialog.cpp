@@ -25,7 +25,7 @@ OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &se
 
 QString OpenFolderDialog::pattern()
 {
-    return QStringLiteral("*.bmp;*.dib;*.gif;*.wmf;*.emf;*.jpg;*.ico;*.cur;*.jpeg");
+    return FolderScan::picturePattern();
 }
 
 void OpenFolderDialog::buildControls(const QString &startFolder)

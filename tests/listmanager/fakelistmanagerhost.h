@@ -20,6 +20,10 @@ public:
     }
     void setCounterText(const QString &text) override { counter = text; }
     void openedfileclr() override { calls << QStringLiteral("openedfileclr"); }
+    void picturesDropped(int row, int count, bool wasEmpty) override
+    {
+        calls << QStringLiteral("picturesDropped %1 %2 %3").arg(row).arg(count).arg(wasEmpty);
+    }
     void msavelstclick() override { calls << QStringLiteral("msavelstclick"); }
     void msaveasclick() override { calls << QStringLiteral("msaveasclick"); }
     void msrtnmeclick() override { calls << QStringLiteral("msrtnmeclick"); }
