@@ -126,7 +126,8 @@ TEST_F(SeveralArgumentsTest, ArgumentsOpenAsTheirKindAsks)
         EXPECT_EQ(label1(), QString::fromLatin1(k.counter));
         EXPECT_EQ(platform.pictureLoader.loads.value(0), k.shown);
         EXPECT_EQ(state().pichidden, k.shown.isEmpty() || *k.message) << "shown unless it failed";
-        if (!k.entries.isEmpty() && !k.shown.isEmpty())
+        if (!k.entries.isEmpty() && !k.shown.isEmpty()) {
             EXPECT_EQ(form->pictureList().folder(0), dir.path());
+        }
     }
 }
