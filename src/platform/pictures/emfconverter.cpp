@@ -28,7 +28,10 @@ constexpr quint8 HebrewCharset = 177;
 constexpr quint8 ArabicCharset = 178;
 constexpr quint32 WhiteBrush = 0x80000000; // stock objects
 constexpr quint32 BlackPen = 0x80000007;
-constexpr quint32 EmfSignature = 0x464D4520; // " EMF"
+constexpr quint32 EmfSignature = 0x464D4520;      // " EMF"
+constexpr quint32 EmfPlusIdentifier = 0x2B464D45; // "EMF+", the first data bytes of a comment
+constexpr qsizetype CommentDataAt = 12;           // after the type, the size and the data size
+constexpr qsizetype EmfPlusHeaderSize = 12;
 constexpr qsizetype BaseHeaderSize = 88;
 constexpr qsizetype MicrometersOffset = 100;
 constexpr qsizetype HeaderWithMicrometers = 108;
@@ -121,15 +124,6 @@ std::optional<ParsedHeader> parseHeader(const QByteArray &d)
     return h;
 }
 
-// A copy of the metafile that libemf2svg accepts and draws on the frame:
-//  - the records end at the first broken one, followed by an end record, so a damaged
-//    file shows what precedes the damage;
-//  - the description is dropped (libemf2svg misjudges its length and rejects the file);
-//  - the bounds (libemf2svg's canvas) become the frame in device pixels;
-//  - a device or millimetre size of zero (a division by zero in libemf2svg) is replaced;
-//  - text given as glyph indices, once a font of a right-to-left character set exists,
-//    becomes a comment: libemf2svg reverses such text and crashes when it cannot map the
-//    glyphs back to characters.
 // Whether a text record of `size` bytes at `at` draws any of its strings as glyph indices.
 bool textAsGlyphIndices(const QByteArray &d, qsizetype at, quint32 type, quint32 size)
 {
@@ -154,6 +148,38 @@ bool textAsGlyphIndices(const QByteArray &d, qsizetype at, quint32 type, quint32
     return false;
 }
 
+// A comment whose data size claims more than the record holds is cut to the record, and
+// an EMF+ comment is cut after its last EMF+ record that lies whole within it: libemf2svg
+// walks the EMF+ records up to the claimed size, past the record and the buffer.
+void mendComment(QByteArray &d, qsizetype at, quint32 size)
+{
+    if (size < CommentDataAt)
+        return;
+    if (le::u32(d, at + 8) > size - CommentDataAt)
+        le::put32(d, at + 8, size - CommentDataAt);
+    if (size < CommentDataAt + 4 || le::u32(d, at + CommentDataAt) != EmfPlusIdentifier)
+        return;
+    const qsizetype end = at + CommentDataAt + le::u32(d, at + 8);
+    for (qsizetype p = at + CommentDataAt + 4; p < end;) {
+        const quint32 recordSize = end - p >= EmfPlusHeaderSize ? le::u32(d, p + 4) : 0;
+        if (recordSize < EmfPlusHeaderSize || recordSize % 4 != 0 || recordSize > quint64(end - p)) {
+            le::put32(d, at + 8, quint32(p - at - CommentDataAt));
+            return;
+        }
+        p += recordSize;
+    }
+}
+
+// A copy of the metafile that libemf2svg accepts and draws on the frame:
+//  - the records end at the first broken one, followed by an end record, so a damaged
+//    file shows what precedes the damage;
+//  - the description is dropped (libemf2svg misjudges its length and rejects the file);
+//  - the bounds (libemf2svg's canvas) become the frame in device pixels;
+//  - a device or millimetre size of zero (a division by zero in libemf2svg) is replaced;
+//  - text given as glyph indices, once a font of a right-to-left character set exists,
+//    becomes a comment: libemf2svg reverses such text and crashes when it cannot map the
+//    glyphs back to characters;
+//  - comments are mended (see mendComment).
 QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
 {
     QByteArray d = data;
@@ -170,6 +196,8 @@ QByteArray sanitized(const QByteArray &data, const ParsedHeader &h)
             const quint8 charset = quint8(d.at(at + 35)); // lfCharSet of the LOGFONT
             rightToLeftFont = rightToLeftFont || charset == HebrewCharset || charset == ArabicCharset;
         }
+        if (type == EmrComment)
+            mendComment(d, at, size);
         if (rightToLeftFont && textAsGlyphIndices(d, at, type, size)) {
             le::put32(d, at, EmrComment);
             le::put32(d, at + 8, size - 12);
