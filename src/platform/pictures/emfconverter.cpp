@@ -31,7 +31,11 @@ constexpr quint32 BlackPen = 0x80000007;
 constexpr quint32 EmfSignature = 0x464D4520;      // " EMF"
 constexpr quint32 EmfPlusIdentifier = 0x2B464D45; // "EMF+", the first data bytes of a comment
 constexpr qsizetype CommentDataAt = 12;           // after the type, the size and the data size
-constexpr qsizetype EmfPlusHeaderSize = 12;
+constexpr qsizetype EmfPlusHeaderSize = 12;       // type, flags, size, data size
+constexpr quint16 EmfPlusTypeMask = 0x3F;         // libemf2svg reads a record's type through it
+constexpr quint16 EmfPlusObject = 0x08;
+constexpr quint16 EmfPlusComment = 0x4003;
+constexpr quint16 EmfPlusContinued = 0x8000; // an object's flag: more of it follows
 constexpr qsizetype BaseHeaderSize = 88;
 constexpr qsizetype MicrometersOffset = 100;
 constexpr qsizetype HeaderWithMicrometers = 108;
@@ -150,7 +154,9 @@ bool textAsGlyphIndices(const QByteArray &d, qsizetype at, quint32 type, quint32
 
 // A comment whose data size claims more than the record holds is cut to the record, and
 // an EMF+ comment is cut after its last EMF+ record that lies whole within it: libemf2svg
-// walks the EMF+ records up to the claimed size, past the record and the buffer.
+// walks the EMF+ records up to the claimed size, past the record and the buffer. An EMF+
+// object record that holds no data becomes an EMF+ comment: libemf2svg's object store
+// reallocates to zero bytes for it and keeps the freed pointer (a double free later).
 void mendComment(QByteArray &d, qsizetype at, quint32 size)
 {
     if (size < CommentDataAt)
@@ -166,6 +172,10 @@ void mendComment(QByteArray &d, qsizetype at, quint32 size)
             le::put32(d, at + 8, quint32(p - at - CommentDataAt));
             return;
         }
+        const quint16 type = le::u16(d, p), flags = le::u16(d, p + 2);
+        const quint32 dataSize = le::u32(d, p + 8);
+        if ((type & EmfPlusTypeMask) == EmfPlusObject && dataSize == ((flags & EmfPlusContinued) ? 4 : 0))
+            le::put16(d, p, EmfPlusComment);
         p += recordSize;
     }
 }
