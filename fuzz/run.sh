@@ -8,10 +8,14 @@
 # build/fuzz/work/<harness>/ for the next run. A crash, a broken check, a leak
 # or an input slower than the time limit fails the run; the input is left in
 # build/fuzz/artifacts/ (keep it under tests/data/fuzz-regressions/ once fixed).
+# FUZZ_SEED fixes libFuzzer's random seed (CI sets it, so that a run repeats the
+# inputs of the run before it); unset, every run explores anew.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 seconds="${1:-30}"
+seed_option=()
+[ -n "${FUZZ_SEED:-}" ] && seed_option=(-seed="$FUZZ_SEED")
 shift || true
 all=(listfile settings commandline picture wmf emf metafilewire)
 if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=("${all[@]}"); fi
@@ -72,7 +76,7 @@ for h in "${harnesses[@]}"; do
   status=0
   # One allocation over 1100 MB is a finding: the program's own bounds (250 megapixels,
   # the metafile helper's 1 GiB) stay below it.
-  nice -n 10 "$bin/${h}_fuzzer" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=6144 -malloc_limit_mb=1100 \
+  nice -n 10 "$bin/${h}_fuzzer" "${seed_option[@]}" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=6144 -malloc_limit_mb=1100 \
     -max_len="$(max_len "$h")" -print_final_stats=1 -artifact_prefix="$build/artifacts/$h-" \
     "${dirs[@]}" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true
