@@ -8,7 +8,7 @@
 #include "listfilewriter.h"
 #include "metafilebytes.h"
 #include "robustnessfixture.h"
-#include "specialfiles.h"
+#include "oddfiles.h"
 #include "testutils.h"
 
 #include <QBuffer>

@@ -8,7 +8,7 @@
 #include "settingsfile.h"
 #include "settingsrecords.h"
 #include "slideshowsettings.h"
-#include "specialfiles.h"
+#include "oddfiles.h"
 #include "testutils.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "specialfiles.h"
+#include "oddfiles.h"
 
 #include <QFile>
 #include <chrono>
