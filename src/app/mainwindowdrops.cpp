@@ -3,7 +3,6 @@
 #include "listfilecommands.h"
 
 #include <QDropEvent>
-#include <QMimeData>
 #include <QWidget>
 
 namespace orv {
@@ -23,8 +22,7 @@ bool MainWindowDrops::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::DragEnter: {
         auto *drag = static_cast<QDragEnterEvent *>(event);
-        m_dragKind = drag->mimeData()->hasUrls() ? m_files.kind(drag->mimeData()->urls())
-                                                 : DroppedFiles::Kind::Refused;
+        m_dragKind = m_files.kind(DroppedFiles::urls(*drag));
         answer(drag, m_dragKind);
         return true;
     }
@@ -45,18 +43,12 @@ bool MainWindowDrops::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindowDrops::answer(QDropEvent *event, DroppedFiles::Kind kind)
 {
-    // The files are only read, never moved: copy is the one action offered.
-    if (kind == DroppedFiles::Kind::Refused || !(event->possibleActions() & Qt::CopyAction)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    DroppedFiles::offerCopy(*event, kind != DroppedFiles::Kind::Refused);
 }
 
 void MainWindowDrops::drop(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->hasUrls() ? event->mimeData()->urls() : QList<QUrl>();
+    const QList<QUrl> urls = DroppedFiles::urls(*event);
     // Looked at again: the files may have changed since the drag entered.
     const DroppedFiles::Kind kind = m_files.kind(urls);
     answer(event, kind);

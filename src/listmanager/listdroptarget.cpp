@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QListView>
-#include <QMimeData>
 #include <QScrollBar>
 
 namespace orv {
@@ -41,8 +40,7 @@ bool ListDropTarget::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::DragEnter: {
         auto *drag = static_cast<QDragEnterEvent *>(event);
-        m_dragKind = drag->mimeData()->hasUrls() ? m_files.kind(drag->mimeData()->urls())
-                                                 : DroppedFiles::Kind::Refused;
+        m_dragKind = m_files.kind(DroppedFiles::urls(*drag));
         answer(drag, m_dragKind);
         return true;
     }
@@ -68,14 +66,10 @@ bool ListDropTarget::eventFilter(QObject *watched, QEvent *event)
 
 void ListDropTarget::answer(QDropEvent *event, DroppedFiles::Kind kind)
 {
-    // The files are only read, never moved: copy is the one action offered.
-    if (kind != DroppedFiles::Kind::Pictures || !(event->possibleActions() & Qt::CopyAction)) {
-        event->ignore();
+    if (!DroppedFiles::offerCopy(*event, kind == DroppedFiles::Kind::Pictures)) {
         m_marker->hide();
         return;
     }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
 
     const int row = rowAt(event->position().toPoint());
     const int count = m_view->model()->rowCount();
@@ -104,7 +98,7 @@ void ListDropTarget::scrollNearEdge(QPoint pos)
 
 void ListDropTarget::drop(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->hasUrls() ? event->mimeData()->urls() : QList<QUrl>();
+    const QList<QUrl> urls = DroppedFiles::urls(*event);
     // Looked at again: the files may have changed since the drag entered.
     answer(event, m_files.kind(urls));
     if (!event->isAccepted())

@@ -4,7 +4,9 @@
 #include "picturepath.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 
 namespace orv {
 
@@ -72,6 +74,23 @@ QString DroppedFiles::listFile(const QList<QUrl> &urls)
     if (urls.size() != 1 || item(urls.first(), &path) != Item::ListFile)
         return {};
     return QDir::toNativeSeparators(path);
+}
+
+QList<QUrl> DroppedFiles::urls(const QDropEvent &event)
+{
+    const QMimeData *data = event.mimeData();
+    return data && data->hasUrls() ? data->urls() : QList<QUrl>();
+}
+
+bool DroppedFiles::offerCopy(QDropEvent &event, bool usable)
+{
+    if (!usable || !(event.possibleActions() & Qt::CopyAction)) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
 }
 
 } // namespace orv

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <vector>
 
+class QDropEvent;
+
 namespace orv {
 
 // What files dropped on a window of the program mean, apart from the window.
@@ -41,6 +43,14 @@ public:
 
     // The list file of a drop of kind ListFile, with native separators.
     static QString listFile(const QList<QUrl> &urls);
+
+    // The addresses a drag or drop carries (none for text and the like).
+    static QList<QUrl> urls(const QDropEvent &event);
+
+    // Accepts the drag or drop as a copy when `usable` and the source offers
+    // copying, else refuses it. The files are only read, never moved, so copy
+    // is the one action offered. Returns whether it was accepted.
+    static bool offerCopy(QDropEvent &event, bool usable);
 
 private:
     enum class Item { Unusable, Picture, Folder, ListFile };

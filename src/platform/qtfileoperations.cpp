@@ -120,6 +120,23 @@ bool syncFolder(const QByteArray &folder)
     return ok;
 }
 
+// A copy of `source` under a temporary name in `folder`, then renamed to
+// `destination` (replacing a file of that name); no temporary file is left
+// behind on failure.
+FileOpResult copyIntoPlace(const QByteArray &source, const struct stat &st, const QByteArray &folder,
+                           bool flush, const QByteArray &destination)
+{
+    QByteArray temporary;
+    if (FileOpResult r = copyToTemporary(source, st, folder, flush, &temporary); !r.ok())
+        return r;
+    if (::rename(temporary.constData(), destination.constData()) != 0) {
+        const int err = errno;
+        ::unlink(temporary.constData());
+        return failedWith(err);
+    }
+    return FileOpResult::done();
+}
+
 // The source must be a file; a folder or a device is refused.
 FileOpResult statSource(const QByteArray &source, struct stat *st)
 {
@@ -147,15 +164,7 @@ FileOpResult QtFileOperations::copyInto(const QString &file, const QString &fold
     if (isFile(destination, st))
         return FileOpResult::of(FileOpResult::Unchanged);
 
-    QByteArray temporary;
-    if (FileOpResult r = copyToTemporary(source, st, encoded(folder), false, &temporary); !r.ok())
-        return r;
-    if (::rename(temporary.constData(), destination.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temporary.constData());
-        return failedWith(err);
-    }
-    return FileOpResult::done();
+    return copyIntoPlace(source, st, encoded(folder), false, destination);
 }
 
 FileOpResult QtFileOperations::moveInto(const QString &file, const QString &folder)
@@ -178,14 +187,8 @@ FileOpResult QtFileOperations::moveInto(const QString &file, const QString &fold
     // Another file system: the copy is on disk under its own name before the
     // source goes.
     const QByteArray target = encoded(folder);
-    QByteArray temporary;
-    if (FileOpResult r = copyToTemporary(source, st, target, true, &temporary); !r.ok())
+    if (FileOpResult r = copyIntoPlace(source, st, target, true, destination); !r.ok())
         return r;
-    if (::rename(temporary.constData(), destination.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temporary.constData());
-        return failedWith(err);
-    }
     if (!syncFolder(target))
         return FileOpResult::failed(
             QStringLiteral(
