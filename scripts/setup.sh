@@ -14,6 +14,11 @@ packages=(
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
   dpkg-dev lintian
   icc-profiles-free
+  libpng-dev libwebp-dev webp libtiff-dev libtiff-tools libheif-dev libheif-examples
+  libavif-dev libavif-bin libjxl-dev libjxl-tools libgif-dev liblcms2-dev qt6-image-formats-plugins
+  libexiv2-dev exiv2 libturbojpeg0-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  libglib2.0-dev xclip dbus dbus-x11
 )
 
 missing=()
