@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fileerror.h"
+#include "framedecoder.h"
 
 #include <QImage>
 #include <QSize>
@@ -15,6 +16,9 @@ struct LoadedPicture {
     QImage image;
     QSize naturalTwips;
     int error = FileError::None;
+    // More than one frame: the picture moves, and PictureLoader::frames() plays it.
+    // `image` is its first frame.
+    bool moves = false;
 
     bool ok() const { return error == FileError::None && !image.isNull(); }
     static LoadedPicture failure(int error)
@@ -44,6 +48,15 @@ public:
     {
         Q_UNUSED(minimumPixels);
         return load(path);
+    }
+
+    // A decoder of the frames of a picture that moves (see LoadedPicture::moves),
+    // opened on the file anew; null for a still picture or when the file cannot be
+    // opened. Each call gives an independent decoder.
+    virtual FrameDecoderPtr frames(const QString &path) const
+    {
+        Q_UNUSED(path);
+        return nullptr;
     }
 };
 
