@@ -2,8 +2,8 @@
 # Builds the fuzz preset and runs every libFuzzer harness for a fixed time under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 #   fuzz/run.sh [seconds-per-harness] [harness...]
-# Seeds: small files made by orvanta-fuzz-seeds, the shared picture corpus
-# (ORVANTA_CORPUS overrides its folder) and the kept findings in
+# Seeds: small files made by orvanta-fuzz-seeds, the shared picture corpora
+# (ORVANTA_CORPUS and ORVANTA_CORPUS2 override their folders) and the kept findings in
 # tests/data/fuzz-regressions/<harness>/. What a harness learns stays in
 # build/fuzz/work/<harness>/ for the next run. A crash, a broken check, a leak
 # or an input slower than the time limit fails the run; the input is left in
@@ -17,7 +17,7 @@ seconds="${1:-30}"
 seed_option=()
 [ -n "${FUZZ_SEED:-}" ] && seed_option=(-seed="$FUZZ_SEED")
 shift || true
-all=(listfile settings commandline picture wmf emf metafilewire)
+all=(listfile settings commandline picture wmf emf metafilewire png webp tiff avif heif jxl svg)
 if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=("${all[@]}"); fi
 
 bash scripts/setup.sh
@@ -29,14 +29,21 @@ cmake --build --preset fuzz --target "${targets[@]}" -- -j"$(nproc)"
 build="$here/build/fuzz"
 bin="$build/bin"
 corpus="${ORVANTA_CORPUS:-$here/../shared/corpus}"
+corpus2="${ORVANTA_CORPUS2:-$(dirname "$corpus")/corpus2}"
 seeds="$build/seeds"
 rm -rf "$seeds"
 "$bin/orvanta-fuzz-seeds" "$seeds"
 
 # Corpus files as seeds, no longer than the harness's input limit.
 copy_corpus() { # harness max-bytes format...
-  local h="$1" max="$2"
-  shift 2
+  copy_from "$corpus" "$@"
+}
+copy_corpus2() { # harness max-bytes format...
+  copy_from "$corpus2" "$@"
+}
+copy_from() { # corpus-folder harness max-bytes format...
+  local corpus="$1" h="$2" max="$3"
+  shift 3
   mkdir -p "$seeds/$h"
   [ -d "$corpus" ] || return 0
   for format in "$@"; do
@@ -49,6 +56,10 @@ copy_corpus picture 65536 bmp cur dib gif ico jpg
 copy_corpus wmf 65536 wmf
 # Many EMF files that draw text are larger than 64 KiB.
 copy_corpus emf 600000 emf
+# The formats of today, from the second corpus (APNG files seed the PNG harness).
+copy_corpus2 png 65536 png apng
+for f in webp tiff avif jxl svg; do copy_corpus2 "$f" 65536 "$f"; done
+copy_corpus2 heif 65536 heic
 
 max_len() {
   case "$1" in

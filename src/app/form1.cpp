@@ -21,6 +21,7 @@
 #include "messageboxes.h"
 #include "navigation.h"
 #include "openfolderdialog.h"
+#include "picturefiletypes.h"
 #include "picturelistcolumn.h"
 #include "picturepath.h"
 #include "recentlistsmenu.h"
@@ -50,11 +51,6 @@
 namespace orv {
 
 namespace {
-const char *const kPictureFilter =
-    "All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|"
-    "Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|"
-    "JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur";
-
 QListView *makeListView(QWidget *parent, const char *name, PictureList *model, int column)
 {
     auto *view = new QListView(parent);
@@ -369,7 +365,7 @@ void Form1::onSettingsChanged()
 void Form1::mopfile()
 {
     FileDialogRequest request;
-    request.filter = QLatin1String(kPictureFilter);
+    request.filter = PictureFileTypes::dialogFilter();
     request.filterIndex = 2;
     const auto chosen = m_services.fileDialogs->openFiles(this, request, true);
     if (!chosen || chosen->isEmpty())

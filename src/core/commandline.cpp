@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "folderscan.h"
+#include "picturefiletypes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,12 +14,8 @@ ArgumentKind classifyArgument(const QString &argument)
         return ArgumentKind::Empty;
     if (argument.endsWith(QLatin1String("pvl")))
         return ArgumentKind::ListFile;
-    if (argument.endsWith(QLatin1String("jpeg")))
+    if (PictureFileTypes::endsInLowerCaseExtension(argument))
         return ArgumentKind::Picture;
-    static const char *const kPictureEndings[] = {"jpg", "gif", "emf", "wmf", "ico", "cur", "dib", "bmp"};
-    for (const char *ending : kPictureEndings)
-        if (argument.endsWith(QLatin1String(ending)))
-            return ArgumentKind::Picture;
     return ArgumentKind::Bad;
 }
 

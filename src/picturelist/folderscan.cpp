@@ -1,5 +1,6 @@
 #include "folderscan.h"
 
+#include "picturefiletypes.h"
 #include "picturepath.h"
 
 #include <QDir>
@@ -30,7 +31,7 @@ FolderScan::FolderScan(const QString &pattern)
 
 QString FolderScan::picturePattern()
 {
-    return QStringLiteral("*.bmp;*.dib;*.gif;*.wmf;*.emf;*.jpg;*.ico;*.cur;*.jpeg");
+    return PictureFileTypes::wildcards();
 }
 
 const FolderScan &FolderScan::pictures()

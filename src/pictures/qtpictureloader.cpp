@@ -1,10 +1,19 @@
 #include "qtpictureloader.h"
 
+#include "apngdecoder.h"
+#include "avifpicture.h"
+#include "deepimage.h"
 #include "emfconverter.h"
 #include "exiforientation.h"
+#include "heifpicture.h"
 #include "iconpngcheck.h"
 #include "lebytes.h"
+#include "jxlpicture.h"
 #include "metafilesvg.h"
+#include "pictureformat.h"
+#include "picturelimits.h"
+#include "qtframedecoder.h"
+#include "svgpicture.h"
 #include "wmfconverter.h"
 
 #include <QBuffer>
@@ -48,7 +57,7 @@ constexpr int MaxIconCandidates = 8;
 
 bool isSupportedRaster(const QByteArray &format)
 {
-    static const QByteArrayList formats{"bmp", "dib", "ico", "cur", "jpeg", "jpg", "gif"};
+    static const QByteArrayList formats{"bmp", "dib", "ico", "cur", "jpeg", "jpg", "gif", "png", "webp", "tiff", "tif"};
     return formats.contains(format.toLower());
 }
 
@@ -86,13 +95,12 @@ int colorBits(const QImage &image)
     return image.depth();
 }
 
-QImage cheapToPaint(QImage image)
+// The bytes a pixel of `format` takes while it is decoded (deep formats are dithered to
+// 32 bits after).
+int bytesPerPixel(QImage::Format format)
 {
-    const QImage::Format format =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    if (image.format() != format)
-        image.convertTo(format);
-    return image;
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    return std::max(4, depth / 8);
 }
 
 // The largest entry of an icon or cursor (among equally large ones, the one with the
@@ -140,7 +148,7 @@ QImage readLargestIcon(QImageReader &reader, const std::vector<bool> &skipped)
 LoadedPicture loaded(QImage image, QSize naturalPixels, double dpi)
 {
     LoadedPicture p;
-    p.image = cheapToPaint(std::move(image));
+    p.image = screenReady(std::move(image));
     const auto twips = [dpi](int px) { return int(std::lround(px * 1440.0 / dpi)); };
     p.naturalTwips = QSize(twips(naturalPixels.width()), twips(naturalPixels.height()));
     return p;
@@ -275,11 +283,13 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
         return LoadedPicture::failure(FileError::Other);
     const bool jpeg = format == "jpeg" || format == "jpg";
     const int orientation = jpeg ? exifOrientation(device.peek(256 * 1024)) : 1;
-    reader.setAutoTransform(false); // the orientation is applied below
+    // The orientation of a JPEG is applied below; TIFF's (and any other reader's) by Qt.
+    const bool qtTurns = format == "tiff" || format == "tif" || format == "png" || format == "webp";
+    reader.setAutoTransform(qtTurns);
     reader.setAllocationLimit(AllocationLimitMb);
 
     const QSize declared = reader.size();
-    if (declared.isValid() && tooLarge(declared))
+    if (declared.isValid() && (tooLarge(declared) || !limits::allowed(declared, bytesPerPixel(reader.imageFormat()))))
         return LoadedPicture::failure(FileError::Other);
 
     QImage image;
@@ -301,11 +311,16 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     }
     if (image.isNull() || tooLarge(image.size()))
         return LoadedPicture::failure(FileError::Other);
+    // GIF and WebP pictures of more than one frame move (counted after the first frame is
+    // read: Qt's GIF reader walks the whole file to count).
+    const bool moves = (format == "gif" || format == "webp") && reader.imageCount() > 1;
     image = oriented(image, orientation);
     QSize natural = image.size();
     if (denominator > 1)
         natural = orientation >= 5 ? declared.transposed() : declared;
-    return loaded(std::move(image), natural, dpi);
+    LoadedPicture p = loaded(std::move(image), natural, dpi);
+    p.moves = moves;
+    return p;
 }
 
 LoadedPicture loadRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
@@ -379,16 +394,103 @@ LoadedPicture QtPictureLoader::loadMetafile(QIODevice &device, bool enhanced) co
     return p;
 }
 
+LoadedPicture QtPictureLoader::loadWhole(QIODevice &device, PictureFormat format) const
+{
+    const double dpi = m_dpi.load();
+    if (device.size() > limits::MaxFileBytes)
+        return LoadedPicture::failure(FileError::Other);
+    QByteArray data = device.readAll();
+    LoadedPicture p = LoadedPicture::failure(FileError::Other);
+    const auto firstFrame = [&p, dpi](FrameDecoder *decoder, bool moves) {
+        DecodedFrame frame;
+        if (decoder && decoder->next(frame)) {
+            const QSize size = frame.image.size();
+            p = loaded(std::move(frame.image), size, dpi);
+            p.moves = moves;
+        }
+    };
+    switch (format) {
+    case PictureFormat::Heif:
+        if (QImage image = decodeHeif(data); !image.isNull()) {
+            const QSize size = image.size();
+            p = loaded(std::move(image), size, dpi);
+        }
+        break;
+    case PictureFormat::Avif: {
+        const auto decoder = AvifFrameDecoder::open(std::move(data));
+        firstFrame(decoder.get(), decoder && decoder->frameCount() > 1);
+        break;
+    }
+    case PictureFormat::JpegXl: {
+        const auto decoder = JxlFrameDecoder::open(std::move(data));
+        firstFrame(decoder.get(), decoder && decoder->animated());
+        break;
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::SvgCompressed: {
+        const auto xml = safeSvg(data, format == PictureFormat::SvgCompressed);
+        const auto svg = xml ? drawSvg(*xml, MaxMetafileRenderPixels) : std::nullopt;
+        if (svg) {
+            p = loaded(svg->image, svg->naturalPixels, dpi);
+        }
+        break;
+    }
+    case PictureFormat::Png: {
+        // An animated PNG shows its first frame; a PNG that does not move is Qt's.
+        if (const auto decoder = ApngDecoder::open(data)) {
+            firstFrame(decoder.get(), true);
+            break;
+        }
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        return loadRaster(buffer, buffer.peek(4096), dpi, QSize());
+    }
+    case PictureFormat::Other:
+        break;
+    }
+    return p;
+}
+
 LoadedPicture QtPictureLoader::loadFromDevice(QIODevice &device, QSize minimumPixels) const
 {
-    const QByteArray head = device.peek(128);
+    const QByteArray head = device.peek(4096);
     if (head.isEmpty())
         return LoadedPicture::failure(FileError::Other);
     if (looksLikeEmf(head))
         return loadMetafile(device, true);
     if (looksLikeWmf(head))
         return loadMetafile(device, false);
+    const PictureFormat format = sniffPictureFormat(head);
+    // A PNG is read whole only when it may be animated (its acTL comes before its data).
+    if (format != PictureFormat::Other && (format != PictureFormat::Png || head.contains("acTL")))
+        return loadWhole(device, format);
     return loadRaster(device, head, m_dpi.load(), minimumPixels);
+}
+
+FrameDecoderPtr QtPictureLoader::framesFromBytes(QByteArray data)
+{
+    switch (sniffPictureFormat(data.left(4096))) {
+    case PictureFormat::Png:
+        return ApngDecoder::open(std::move(data));
+    case PictureFormat::Avif:
+        if (auto d = AvifFrameDecoder::open(std::move(data)); d && d->frameCount() > 1)
+            return d;
+        return nullptr;
+    case PictureFormat::JpegXl:
+        if (auto d = JxlFrameDecoder::open(std::move(data)); d && d->animated())
+            return d;
+        return nullptr;
+    default:
+        return qtFrameDecoder(std::move(data));
+    }
+}
+
+FrameDecoderPtr QtPictureLoader::frames(const QString &path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > limits::MaxFileBytes)
+        return nullptr;
+    return framesFromBytes(file.readAll());
 }
 
 LoadedPicture QtPictureLoader::load(const QString &path) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "metafileprocess.h"
+#include "pictureformat.h"
+#include "picturelimits.h"
 #include "pictureloader.h"
 
 #include <QByteArray>
@@ -9,7 +11,8 @@
 
 namespace orv {
 
-// Loads pictures with Qt's image readers (bmp, dib, ico, cur, jpeg, gif) and metafiles
+// Loads pictures with Qt's image readers (bmp, dib, ico, cur, jpeg, gif, png, webp, tiff),
+// libheif (HEIC), libavif (AVIF), libjxl (JPEG XL), QtSvg (SVG, SVGZ) and metafiles
 // (wmf, emf), deciding the format from the content, never from the name. Metafiles are
 // converted to SVG by the helper process orvanta-metafile (MetafileProcess): a fault of
 // the converters on a damaged file ends the helper, not the program, and the picture
@@ -35,6 +38,11 @@ public:
     // `minimumPixels` asks for the whole picture.
     LoadedPicture loadFromBytes(const QByteArray &bytes, QSize minimumPixels = QSize()) const;
 
+    // The frames of a picture that moves (GIF, APNG, WebP, AVIF and JPEG XL of more than
+    // one frame), the decoder chosen by the content; null for a still picture.
+    FrameDecoderPtr frames(const QString &path) const override;
+    static FrameDecoderPtr framesFromBytes(QByteArray data);
+
     // The metafile helper: beside the program unless set. Not to be changed while
     // pictures load on other threads.
     QString metafileHelper() const { return m_metafiles.helperPath(); }
@@ -44,7 +52,7 @@ public:
 
     // Pictures larger than this (width × height, in pixels) fail as FileError::Other
     // before any pixel memory is taken.
-    static constexpr qint64 MaxPixels = 250'000'000;
+    static constexpr qint64 MaxPixels = limits::MaxPixels;
     // Metafiles longer than this fail as FileError::Other (their SVG would be far larger).
     static constexpr qint64 MaxMetafileBytes = 64 * 1024 * 1024;
     // A metafile is drawn with at most this many pixels: a larger natural size is drawn
@@ -54,6 +62,8 @@ public:
 private:
     LoadedPicture loadFromDevice(QIODevice &device, QSize minimumPixels = QSize()) const;
     LoadedPicture loadMetafile(QIODevice &device, bool enhanced) const;
+    // The formats read whole into memory by a library of their own.
+    LoadedPicture loadWhole(QIODevice &device, PictureFormat format) const;
 
     std::atomic<double> m_dpi;
     MetafileProcess m_metafiles;

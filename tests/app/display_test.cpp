@@ -222,8 +222,12 @@ TEST_F(Form1Test, AddingFilesKeepsTheCurrentPicture)
     EXPECT_EQ(platform.fileDialogs.openRequests[0].filter,
               QStringLiteral(
                   "All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;"
-                  "*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*."
-                  "gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur"));
+                  "*.gif;*.png;*.apng;*.webp;*.tif;*.tiff;*.avif;*.heic;*.heif;*.jxl;*.svg;*.svgz|"
+                  "Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*."
+                  "gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur|"
+                  "PNG files(*.png;*.apng)|*.png;*.apng|WebP files(*.webp)|*.webp|TIFF files(*.tif;*.tiff)|"
+                  "*.tif;*.tiff|AVIF files(*.avif)|*.avif|HEIF files(*.heic;*.heif)|*.heic;*.heif|"
+                  "JPEG XL files(*.jxl)|*.jxl|SVG drawings(*.svg;*.svgz)|*.svg;*.svgz"));
     EXPECT_EQ(label1(), QStringLiteral("4/12"));
     EXPECT_EQ(form->pictureList().name(10), QStringLiteral("x.jpg"));
     EXPECT_EQ(form->pictureList().name(11), QStringLiteral("y.jpg"));

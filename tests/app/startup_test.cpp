@@ -1,6 +1,13 @@
 #include "commandline.h"
+#include "folderscan.h"
 #include "form1fixture.h"
 #include "maintoolbar.h"
+#include "picturefiletypes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <QCloseEvent>
 #include <QSignalSpy>
@@ -28,11 +35,45 @@ TEST(CommandLine, ClassifiesByExactLowerCaseEnding)
         {"/Pics/A.JPG", ArgumentKind::Bad},
         {"\"/Pics/a.jpg\"", ArgumentKind::Bad},
         {"/pics/a.jpg ", ArgumentKind::Bad},
-        {"/pics/a.png", ArgumentKind::Bad},
+        {"/pics/a.png", ArgumentKind::Picture},
+        {"/pics/a.svgz", ArgumentKind::Picture},
+        {"/pics/a.PNG", ArgumentKind::Bad},
+        {"/pics/a.xcf", ArgumentKind::Bad},
         {"--help", ArgumentKind::Bad},
     };
     for (const auto &c : cases)
         EXPECT_EQ(classifyArgument(QString::fromUtf8(c.arg)), c.kind) << c.arg;
+}
+
+// Every place a picture is chosen takes its extensions from the one table: the command
+// line, the folder scan (and drops, which use it), the Add-files filter, and the
+// desktop entry's MIME types.
+TEST(PictureFileTypes, EveryListOfPicturesComesFromTheTable)
+{
+    const QString filter = PictureFileTypes::dialogFilter();
+    for (const QString &ext : PictureFileTypes::extensions()) {
+        const std::string name = ext.toStdString();
+        EXPECT_EQ(classifyArgument(QStringLiteral("/p/a.") + ext), ArgumentKind::Picture) << name;
+        EXPECT_TRUE(FolderScan::pictures().matches(QStringLiteral("A.") + ext.toUpper())) << name;
+        EXPECT_EQ(filter.count(QStringLiteral("*.") + ext + QLatin1Char(';')) +
+                      filter.count(QStringLiteral("*.") + ext + QLatin1Char('|')) +
+                      filter.count(QStringLiteral("*.") + ext + QLatin1Char(')')) + filter.endsWith(ext),
+                  3)
+            << name << ": once among all pictures, twice in its own entry";
+    }
+    const QString desktopEntry =
+        QFileInfo(QStringLiteral(ORVANTA_HELP_FILE)).dir().filePath(QStringLiteral("../../desktop/orvanta.desktop.in"));
+    QFile file(desktopEntry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << desktopEntry.toStdString();
+    const QString text = QString::fromUtf8(file.readAll());
+    const auto m = QRegularExpression(QStringLiteral("\\nMimeType=([^\\n]*)")).match(text);
+    ASSERT_TRUE(m.hasMatch());
+    QStringList types = m.captured(1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    types.removeAll(QStringLiteral("application/x-orvanta-list"));
+    QStringList table = PictureFileTypes::mimeTypes();
+    types.sort();
+    table.sort();
+    EXPECT_EQ(types, table);
 }
 
 TEST(CommandLine, RelativeNamesBecomeAbsolute)

@@ -1,0 +1,237 @@
+// The loader's own behaviour on the formats of today: limits before decoding, deep
+// samples without bands, colour spaces kept or converted, HEIF/AVIF orientation, and
+// SVG files that may read nothing outside themselves.
+
+#include "deepimage.h"
+#include "qtpictureloader.h"
+#include "svgpicture.h"
+#include "testutils.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+using namespace orv;
+
+namespace {
+
+QByteArray pngChunk(const char *type, const QByteArray &body)
+{
+    QByteArray c(4, '\0');
+    qToBigEndian<quint32>(quint32(body.size()), c.data());
+    const QByteArray typed = QByteArray(type, 4) + body;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
+                          crc.data());
+    return c + typed + crc;
+}
+
+// A PNG that declares `width` x `height` pixels and holds a few bytes of data.
+QByteArray claimingPng(quint32 width, quint32 height)
+{
+    QByteArray ihdr(13, '\0');
+    qToBigEndian<quint32>(width, ihdr.data());
+    qToBigEndian<quint32>(height, ihdr.data() + 4);
+    ihdr[8] = 8; // 8-bit
+    ihdr[9] = 6; // RGBA
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", ihdr) +
+           pngChunk("IDAT", QByteArray("\x78\x9c\x63\x00\x00\x00\x01\x00\x01", 9)) + pngChunk("IEND", {});
+}
+
+// A little-endian TIFF whose one strip claims `width` x `height` RGB pixels.
+QByteArray claimingTiff(quint32 width, quint32 height)
+{
+    QByteArray t("II*\0", 4);
+    const auto u16 = [&t](quint16 v) { t.append(char(v & 0xFF)).append(char(v >> 8)); };
+    const auto u32 = [&t, &u16](quint32 v) { u16(quint16(v & 0xFFFF)); u16(quint16(v >> 16)); };
+    u32(8);
+    const struct { quint16 tag, type; quint32 value; } entries[] = {
+        {256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 2},
+        {273, 4, 200}, {277, 3, 3}, {278, 4, height}, {279, 4, 16},
+    };
+    u16(quint16(std::size(entries)));
+    for (const auto &e : entries) {
+        u16(e.tag);
+        u16(e.type);
+        u32(1);
+        e.type == 3 ? (u16(quint16(e.value)), u16(0)) : u32(e.value);
+    }
+    u32(0);
+    t.append(QByteArray(256 - t.size(), '\0'));
+    return t;
+}
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QString corpus2(const char *relative)
+{
+    return QDir(test::corpusDir()).filePath(QStringLiteral("../corpus2/") + QLatin1String(relative));
+}
+
+} // namespace
+
+TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
+{
+    const QtPictureLoader loader;
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *file = nullptr;
+    } cases[] = {
+        {"PNG of 100,000 x 100,000", claimingPng(100'000, 100'000)},
+        {"PNG of 17,000 x 17,000 (over 1 GiB at 16 bits)", claimingPng(17'000, 17'000)},
+        {"TIFF of 100,000 x 100,000", claimingTiff(100'000, 100'000)},
+        {"SVG of 100,000 x 100,000",
+         "<svg xmlns='http://www.w3.org/2000/svg' width='100000' height='100000'><rect width='9' height='9'/></svg>"},
+        {"PNG bomb of 839 megapixels", {}, "png/malformed/gdk-large.png"},
+        {"AVIF of 17,000 x 17,000", {}, "avif/malformed/vips-17000x17000.avif"},
+    };
+    for (const auto &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        const LoadedPicture p = c.file ? loader.load(corpus2(c.file)) : loader.loadFromBytes(c.bytes);
+        EXPECT_EQ(p.error, FileError::Other) << c.name;
+        EXPECT_LT(timer.elapsed(), 100) << c.name;
+    }
+}
+
+TEST(NewFormats, DeepSamplesAreDitheredNotBanded)
+{
+    // A ramp over one 8-bit step: cut to 8 bits it is two flat bands.
+    QImage ramp(256, 8, QImage::Format_RGBX64);
+    for (int y = 0; y < ramp.height(); ++y) {
+        for (int x = 0; x < ramp.width(); ++x) {
+            const quint16 v = quint16(0x4000 + x);
+            ramp.setPixelColor(x, y, QColor::fromRgba64(v, v, v));
+        }
+    }
+    const LoadedPicture p = QtPictureLoader().loadFromBytes(pngOf(ramp));
+    ASSERT_TRUE(p.ok());
+    EXPECT_EQ(p.image.format(), QImage::Format_RGB32);
+    QSet<int> levels;
+    double first = 0, last = 0;
+    for (int x = 0; x < 256; x += 4) {
+        int sum = 0;
+        for (int y = 0; y < 4; ++y) {
+            for (int dx = 0; dx < 4; ++dx)
+                sum += qRed(p.image.pixel(x + dx, y));
+        }
+        levels.insert(sum);
+        (x == 0 ? first : last) = sum / 16.0;
+    }
+    EXPECT_GT(levels.size(), 10) << "the average follows the ramp";
+    EXPECT_NEAR(first, 0x4000 / 257.0, 0.5);
+    EXPECT_NEAR(last, (0x4000 + 254) / 257.0, 0.5);
+}
+
+TEST(NewFormats, ColourSpacesAreKeptOrConverted)
+{
+    // 8-bit: the colour space goes with the picture, for the viewer to convert.
+    QImage p3(4, 4, QImage::Format_RGB32);
+    p3.fill(QColor(40, 160, 90));
+    p3.setColorSpace(QColorSpace::DisplayP3);
+    const LoadedPicture shallow = QtPictureLoader().loadFromBytes(pngOf(p3));
+    ASSERT_TRUE(shallow.ok());
+    EXPECT_EQ(shallow.image.colorSpace(), QColorSpace(QColorSpace::DisplayP3));
+    EXPECT_EQ(shallow.image.pixel(1, 1), p3.pixel(1, 1));
+
+    // Deep: converted to sRGB at its own depth before it is dithered down.
+    QImage deep = p3.convertToFormat(QImage::Format_RGBX64);
+    const LoadedPicture converted = QtPictureLoader().loadFromBytes(pngOf(deep));
+    ASSERT_TRUE(converted.ok());
+    const QColor expected = deep.convertedToColorSpace(QColorSpace::SRgb).pixelColor(1, 1);
+    const QColor got = converted.image.pixelColor(1, 1);
+    EXPECT_NEAR(got.red(), expected.red(), 1);
+    EXPECT_NEAR(got.green(), expected.green(), 1);
+    EXPECT_NE(got.red(), 40) << "converted, not taken as sRGB";
+
+    const struct {
+        int primaries, transfer;
+        QColorSpace expected;
+    } cicp[] = {
+        {1, 13, QColorSpace()}, // sRGB: drawn as it is
+        {2, 2, QColorSpace()},  // unspecified
+        {12, 13, QColorSpace(QColorSpace::DisplayP3)},
+        {1, 8, QColorSpace(QColorSpace::SRgbLinear)},
+    };
+    for (const auto &c : cicp)
+        EXPECT_EQ(colourSpaceFromCicp(c.primaries, c.transfer), c.expected) << c.primaries << "/" << c.transfer;
+    EXPECT_EQ(colourSpaceFromCicp(9, 1).primaries(), QColorSpace::Primaries::Custom); // BT.2020
+}
+
+TEST(NewFormats, RotationAndMirroringFollowHeif)
+{
+    // Two pixels side by side, red then green; HEIF turns anticlockwise, then mirrors.
+    QImage pair(2, 1, QImage::Format_RGB32);
+    pair.setPixel(0, 0, qRgb(255, 0, 0));
+    pair.setPixel(1, 0, qRgb(0, 255, 0));
+    const struct {
+        int turns, mirror;
+        QSize size;
+        QPoint red;
+    } cases[] = {
+        {0, -1, {2, 1}, {0, 0}}, {1, -1, {1, 2}, {0, 1}}, {2, -1, {2, 1}, {1, 0}},
+        {3, -1, {1, 2}, {0, 0}}, {0, 1, {2, 1}, {1, 0}},  {1, 0, {1, 2}, {0, 0}},
+    };
+    for (const auto &c : cases) {
+        const QImage out = turnedAndMirrored(pair, c.turns, c.mirror);
+        ASSERT_EQ(out.size(), c.size) << c.turns << "/" << c.mirror;
+        EXPECT_EQ(out.pixel(c.red), qRgb(255, 0, 0)) << c.turns << "/" << c.mirror;
+    }
+    // A phone photo stored on its side stands upright (irot), as heif-info reports it.
+    const LoadedPicture photo = QtPictureLoader().load(corpus2("heic/valid/kif-orientation5.heic"));
+    ASSERT_TRUE(photo.ok());
+    EXPECT_EQ(photo.image.size(), QSize(480, 160));
+}
+
+TEST(NewFormats, SvgReadsNothingOutsideItselfAndRefusesBombs)
+{
+    QTemporaryDir dir;
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.save(dir.filePath(QStringLiteral("red.png")));
+    const QByteArray dataUri = "data:image/png;base64," + pngOf(red).toBase64();
+    const QByteArray laughs = "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a 'aaaaaaaaaa'>"
+                              "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>]>"
+                              "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'><text>&b;</text></svg>";
+    const QByteArray deep = "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>" +
+                            QByteArray("<g>").repeated(svglimits::MaxDepth) +
+                            QByteArray("</g>").repeated(svglimits::MaxDepth) + "</svg>";
+    const auto image = [](const QByteArray &href) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' width='8' "
+               "height='8'><image width='8' height='8' xlink:href='" +
+               href + "'/></svg>";
+    };
+    const struct {
+        const char *name;
+        QByteArray svg;
+        bool loads;
+        QRgb centre;
+    } cases[] = {
+        {"a picture in the file is drawn", image(dataUri), true, qRgb(255, 0, 0)},
+        {"a file beside it is not read", image(QFile::encodeName(dir.filePath(QStringLiteral("red.png")))), true, 0},
+        {"nor an address fetched", image("http://127.0.0.1:9/red.png"), true, 0},
+        {"entities that expand into entities", laughs, false, 0},
+        {"nesting deeper than the bound", deep, false, 0},
+    };
+    for (const auto &c : cases) {
+        const LoadedPicture p = QtPictureLoader().loadFromBytes(c.svg);
+        ASSERT_EQ(p.ok(), c.loads) << c.name;
+        if (c.loads) {
+            EXPECT_EQ(p.image.pixel(4, 4), c.centre) << c.name;
+        }
+    }
+}
