@@ -85,7 +85,9 @@ QImage decodeHeif(const QByteArray &data)
     const int bits = heif_image_handle_get_luma_bits_per_pixel(rawHandle);
     const bool deep = bits > 8 && bits <= 16;
     const bool alpha = heif_image_handle_has_alpha_channel(rawHandle);
-    if (!limits::allowed(size, deep ? 8 : 4))
+    // libheif holds the decoded planes (up to 1.5 samples a pixel) beside the interleaved
+    // copy it hands over: both count against the bound.
+    if (!limits::allowed(size, deep ? 12 : 6))
         return QImage();
 
     const heif_chroma chroma = deep ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)

@@ -14,6 +14,7 @@
 #include "picturelimits.h"
 #include "qtframedecoder.h"
 #include "svgpicture.h"
+#include "tiffpicture.h"
 #include "wmfconverter.h"
 
 #include <QBuffer>
@@ -291,6 +292,11 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     const QSize declared = reader.size();
     if (declared.isValid() && (tooLarge(declared) || !limits::allowed(declared, bytesPerPixel(reader.imageFormat()))))
         return LoadedPicture::failure(FileError::Other);
+    // LZW codes stand for at most 4,096 pixels: a GIF claiming more pixels than that
+    // for every byte it holds is a bomb (Qt would fill what is missing, at full size).
+    if (format == "gif" && declared.isValid() &&
+        qint64(declared.width()) * declared.height() > std::max<qint64>(device.size(), 1) * 4096)
+        return LoadedPicture::failure(FileError::Other);
 
     QImage image;
     int denominator = 1;
@@ -308,6 +314,10 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
         }
         if (!reader.read(&image))
             image = QImage();
+        // What Qt's TIFF reader turns down, libtiff's own RGBA interface may read.
+        if (image.isNull() && (format == "tiff" || format == "tif") && device.size() <= limits::MaxFileBytes &&
+            device.seek(0))
+            image = decodeTiffPage(device.readAll());
     }
     if (image.isNull() || tooLarge(image.size()))
         return LoadedPicture::failure(FileError::Other);

@@ -10,6 +10,8 @@
 
 #include <zlib.h>
 
+#include <cmath>
+
 namespace orv {
 
 namespace {
@@ -120,12 +122,37 @@ std::optional<QByteArray> safeSvg(const QByteArray &data, bool compressed)
     return out;
 }
 
+namespace {
+
+// The size the root element declares in pixels (a width and height without unit or in
+// px), rounded up as SVG renderers do; invalid when it declares none or other units.
+QSize declaredPixels(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd() && !reader.isStartElement())
+        reader.readNext();
+    if (!reader.isStartElement())
+        return QSize();
+    const auto length = [&reader](const char *name) {
+        QString value = reader.attributes().value(QLatin1String(name)).toString().trimmed();
+        if (value.endsWith(QLatin1String("px")))
+            value.chop(2);
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        return ok && v > 0 && v < 1e7 ? int(std::ceil(v - 1e-6)) : -1;
+    };
+    return QSize(length("width"), length("height"));
+}
+
+} // namespace
+
 std::optional<SvgPicture> drawSvg(const QByteArray &safeXml, qint64 maxRenderPixels)
 {
     QSvgRenderer renderer(safeXml);
     if (!renderer.isValid())
         return std::nullopt;
-    const QSize natural = renderer.defaultSize();
+    const QSize declared = declaredPixels(safeXml);
+    const QSize natural = declared.isValid() ? declared : renderer.defaultSize();
     if (natural.isEmpty() || !limits::allowed(natural))
         return std::nullopt;
     const QSize pixels = renderedPixelSize(natural, maxRenderPixels);
