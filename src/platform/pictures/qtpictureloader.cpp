@@ -5,6 +5,7 @@
 #include "iconpngcheck.h"
 #include "lebytes.h"
 #include "metafilesvg.h"
+#include "qtframedecoder.h"
 #include "wmfconverter.h"
 
 #include <QBuffer>
@@ -282,6 +283,9 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     if (declared.isValid() && tooLarge(declared))
         return LoadedPicture::failure(FileError::Other);
 
+    // Counted before the first frame is read: an animated GIF or WebP of one frame stands still.
+    const bool moves = (format == "gif" || format == "webp") && reader.imageCount() > 1;
+
     QImage image;
     int denominator = 1;
     if (format == "ico" || format == "cur") {
@@ -305,7 +309,9 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     QSize natural = image.size();
     if (denominator > 1)
         natural = orientation >= 5 ? declared.transposed() : declared;
-    return loaded(std::move(image), natural, dpi);
+    LoadedPicture picture = loaded(std::move(image), natural, dpi);
+    picture.moves = moves;
+    return picture;
 }
 
 LoadedPicture loadRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
@@ -411,6 +417,11 @@ LoadedPicture QtPictureLoader::load(const QString &path, QSize minimumPixels) co
         return LoadedPicture::failure(access != FileError::None ? access : FileError::Other);
     }
     return loadFromDevice(file, minimumPixels);
+}
+
+FrameDecoderPtr QtPictureLoader::frames(const QString &path) const
+{
+    return openQtFrameDecoder(path);
 }
 
 LoadedPicture QtPictureLoader::loadFromBytes(const QByteArray &bytes, QSize minimumPixels) const

@@ -34,6 +34,8 @@ public:
     // The same for a picture held in memory (no file-access failures then); an invalid
     // `minimumPixels` asks for the whole picture.
     LoadedPicture loadFromBytes(const QByteArray &bytes, QSize minimumPixels = QSize()) const;
+    // Animated GIF and WebP pictures, frame by frame (QtFrameDecoder).
+    FrameDecoderPtr frames(const QString &path) const override;
 
     // The metafile helper: beside the program unless set. Not to be changed while
     // pictures load on other threads.
