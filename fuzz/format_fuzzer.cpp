@@ -1,11 +1,15 @@
 // One format of today through the loader (QtPictureLoader::loadFromBytes) and, for a
-// picture that moves, its frame decoder (QtPictureLoader::framesFromBytes), a few frames
+// picture that moves, its frame decoder (QtPictureLoader::framesFromBytes, or frames()
+// on a temporary file for GIF and WebP), a few frames
 // and a rewind. Built once a format (ORV_FUZZ_FORMAT: png, webp, tiff, avif, heif, jxl,
 // svg); inputs of another format are left out, so that each harness learns its own.
 
 #include "fuzzsupport.h"
 #include "pictureformat.h"
 #include "qtpictureloader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -63,7 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkFrame(picture.image, picture.image.size());
     if (!picture.moves)
         return 0;
-    const FrameDecoderPtr frames = QtPictureLoader::framesFromBytes(bytes);
+    FrameDecoderPtr frames = QtPictureLoader::framesFromBytes(bytes);
+    if (!frames) {
+        // GIF and WebP frames are read from the file by Qt's readers.
+        static QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("input"));
+        QFile file(path);
+        ORV_FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        file.close();
+        frames = loader.frames(path);
+    }
     ORV_FUZZ_CHECK(frames != nullptr);
     DecodedFrame frame;
     for (int round = 0; round < 2; ++round) {

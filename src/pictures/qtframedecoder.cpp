@@ -1,70 +1,79 @@
 #include "qtframedecoder.h"
 
-#include "deepimage.h"
-#include "picturelimits.h"
-
-#include <QBuffer>
-#include <QImageReader>
-
-#include <memory>
+#include "lebytes.h"
 
 namespace orv {
 
 namespace {
 
-class QtFrameDecoder : public FrameDecoder
+// Allocation limit for one frame, in megabytes (Qt's default of 128 would refuse large
+// canvases that MaxFrameBytes allows).
+constexpr int AllocationLimitMb = int(QtFrameDecoder::MaxFrameBytes / (1024 * 1024));
+
+bool playable(QSize size)
 {
-public:
-    explicit QtFrameDecoder(QByteArray data) : m_data(std::move(data)) { rewind(); }
-
-    bool valid()
-    {
-        const QByteArray format = m_reader->format();
-        return (format == "gif" || format == "webp") && m_reader->imageCount() > 1 &&
-               limits::allowed(m_reader->size());
-    }
-    bool next(DecodedFrame &frame) override
-    {
-        if (!m_reader->canRead())
-            return false;
-        QImage image;
-        if (!m_reader->read(&image))
-            return false;
-        frame.image = screenReady(std::move(image));
-        frame.delayMs = std::max(0, m_reader->nextImageDelay());
-        return true;
-    }
-    bool rewind() override
-    {
-        m_reader.reset();
-        m_buffer = std::make_unique<QBuffer>(&m_data);
-        m_buffer->open(QIODevice::ReadOnly);
-        m_reader = std::make_unique<QImageReader>(m_buffer.get());
-        m_reader->setAllocationLimit(int(limits::MaxFrameBytes / (1024 * 1024)));
-        return true;
-    }
-    // Qt counts the repetitions after the first play (-1 for ever).
-    int loopCount() const override
-    {
-        const int repeats = m_reader->loopCount();
-        return repeats < 0 ? 0 : repeats + 1;
-    }
-    int frameCount() const override { return m_reader->imageCount(); }
-
-private:
-    QByteArray m_data;
-    std::unique_ptr<QBuffer> m_buffer;
-    std::unique_ptr<QImageReader> m_reader;
-};
+    return size.isValid() && size.width() < QtFrameDecoder::MaxSide && size.height() < QtFrameDecoder::MaxSide &&
+           qint64(size.width()) * size.height() * 4 <= QtFrameDecoder::MaxFrameBytes;
+}
 
 } // namespace
 
-FrameDecoderPtr qtFrameDecoder(QByteArray data)
+QtFrameDecoder::QtFrameDecoder(const QString &path) : m_path(path) {}
+
+bool QtFrameDecoder::open()
 {
-    auto decoder = std::make_unique<QtFrameDecoder>(std::move(data));
-    if (!decoder->valid())
+    m_reader.reset();
+    m_file = std::make_unique<QFile>(m_path);
+    if (!m_file->open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = m_file->peek(10);
+    m_reader = std::make_unique<QImageReader>(m_file.get());
+    m_reader->setDecideFormatFromContent(true);
+    m_reader->setAllocationLimit(AllocationLimitMb);
+    const QByteArray format = m_reader->format();
+    if (format != "gif" && format != "webp")
+        return false;
+    // Qt gives a GIF's first frame as its size; every frame is drawn on the whole
+    // canvas (the logical screen), whose size the header gives.
+    const QSize canvas =
+        format == "gif" && head.size() == 10 ? QSize(le::u16(head, 6), le::u16(head, 8)) : m_reader->size();
+    if (!playable(canvas))
+        return false;
+    // Qt counts the repetitions after the first play, -1 for ever.
+    const int repeats = m_reader->loopCount();
+    m_loops = repeats < 0 ? 0 : repeats + 1;
+    m_frames = m_reader->imageCount();
+    return m_frames > 1;
+}
+
+bool QtFrameDecoder::next(DecodedFrame &frame)
+{
+    if (!m_reader || !m_reader->canRead())
+        return false;
+    QImage image;
+    if (!m_reader->read(&image) || image.isNull() || !playable(image.size()))
+        return false;
+    // The formats drawn fastest, as still pictures are kept.
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != format)
+        image.convertTo(format);
+    frame.image = std::move(image);
+    frame.delayMs = std::max(0, m_reader->nextImageDelay());
+    return true;
+}
+
+bool QtFrameDecoder::rewind()
+{
+    // Qt's readers cannot go back reliably: the file is read again from its start.
+    return open();
+}
+
+FrameDecoderPtr openQtFrameDecoder(const QString &path)
+{
+    std::unique_ptr<QtFrameDecoder> decoder(new QtFrameDecoder(path));
+    if (!decoder->open())
         return nullptr;
-    decoder->rewind(); // counting the frames moved the reader
     return decoder;
 }
 

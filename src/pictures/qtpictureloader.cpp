@@ -298,6 +298,9 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
         qint64(declared.width()) * declared.height() > std::max<qint64>(device.size(), 1) * 4096)
         return LoadedPicture::failure(FileError::Other);
 
+    // Counted before the first frame is read: an animated GIF or WebP of one frame stands still.
+    const bool moves = (format == "gif" || format == "webp") && reader.imageCount() > 1;
+
     QImage image;
     int denominator = 1;
     if (format == "ico" || format == "cur") {
@@ -321,16 +324,13 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     }
     if (image.isNull() || tooLarge(image.size()))
         return LoadedPicture::failure(FileError::Other);
-    // GIF and WebP pictures of more than one frame move (counted after the first frame is
-    // read: Qt's GIF reader walks the whole file to count).
-    const bool moves = (format == "gif" || format == "webp") && reader.imageCount() > 1;
     image = oriented(image, orientation);
     QSize natural = image.size();
     if (denominator > 1)
         natural = orientation >= 5 ? declared.transposed() : declared;
-    LoadedPicture p = loaded(std::move(image), natural, dpi);
-    p.moves = moves;
-    return p;
+    LoadedPicture picture = loaded(std::move(image), natural, dpi);
+    picture.moves = moves;
+    return picture;
 }
 
 LoadedPicture loadRaster(QIODevice &device, const QByteArray &head, double dpi, QSize minimumPixels)
@@ -491,16 +491,23 @@ FrameDecoderPtr QtPictureLoader::framesFromBytes(QByteArray data)
             return d;
         return nullptr;
     default:
-        return qtFrameDecoder(std::move(data));
+        return nullptr;
     }
 }
 
 FrameDecoderPtr QtPictureLoader::frames(const QString &path) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limits::MaxFileBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    return framesFromBytes(file.readAll());
+    switch (sniffPictureFormat(file.peek(4096))) {
+    case PictureFormat::Png:
+    case PictureFormat::Avif:
+    case PictureFormat::JpegXl:
+        return file.size() <= limits::MaxFileBytes ? framesFromBytes(file.readAll()) : nullptr;
+    default:
+        return openQtFrameDecoder(path); // GIF and WebP
+    }
 }
 
 LoadedPicture QtPictureLoader::load(const QString &path) const

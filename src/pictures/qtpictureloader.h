@@ -37,10 +37,12 @@ public:
     // The same for a picture held in memory (no file-access failures then); an invalid
     // `minimumPixels` asks for the whole picture.
     LoadedPicture loadFromBytes(const QByteArray &bytes, QSize minimumPixels = QSize()) const;
-
     // The frames of a picture that moves (GIF, APNG, WebP, AVIF and JPEG XL of more than
-    // one frame), the decoder chosen by the content; null for a still picture.
+    // one frame), the decoder chosen by the content: GIF and WebP through Qt's readers
+    // (QtFrameDecoder), the others through ApngDecoder, AvifFrameDecoder and
+    // JxlFrameDecoder. Null for a still picture.
     FrameDecoderPtr frames(const QString &path) const override;
+    // The same for APNG, AVIF and JPEG XL held in memory; null for other formats.
     static FrameDecoderPtr framesFromBytes(QByteArray data);
 
     // The metafile helper: beside the program unless set. Not to be changed while

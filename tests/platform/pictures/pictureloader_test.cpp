@@ -178,8 +178,8 @@ TEST_F(PictureLoaderTest, UnreadableContentIsOther)
     } cases[] = {
         {"empty.bmp", QByteArray()},
         {"text.jpg", QByteArray("just some words, no picture\n")},
-        {"picture.png", encodedImage(filled(8, 8, qRgb(1, 2, 3)), "PNG")}, // Qt reads it, we do not
-        {"drawing.bmp", QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\"/>")},
+        {"picture.ppm", encodedImage(filled(8, 8, qRgb(1, 2, 3)), "PPM")}, // Qt reads it, we do not
+        {"drawing.bmp", QByteArray("<html><body><svg width=\"8\" height=\"8\"/></body></html>")},
         {"bitmap.gif", QByteArray("#define x_width 8\n#define x_height 1\nstatic char x_bits[] = {0x00};\n")},
         {"cut.bmp", greyBmp(4, 4, 0).left(20)},
     };
