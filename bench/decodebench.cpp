@@ -129,6 +129,31 @@ void registerDecodeBenchmarks()
             baseline.c_str(), [command](benchmark::State &s) { process(s, command); }, 9);
     }
 
+    // The formats of today: the same photo in each, decoded by the loader and by the
+    // format's own command-line decoder (ImageMagick's for PNG and TIFF) writing to
+    // /dev/null or, where the tool cannot, to its cheapest format in memory.
+    const struct {
+        const char *figure, *baseline, *file;
+        QStringList command;
+    } formats[] = {
+        {"decode/png", "tool/png", "red.png", {"convert", "%1", "ppm:/dev/null"}},
+        {"decode/tiff", "tool/tiff", "red.tiff", {"convert", "%1", "ppm:/dev/null"}},
+        {"decode/webp", "tool/webp", "red.webp", {"dwebp", "%1", "-ppm", "-o", "/dev/null"}},
+        {"decode/avif", "tool/avif", "red.avif", {"avifdec", "-j", "2", "%1", "/dev/shm/orvanta-bench.y4m"}},
+        {"decode/heic", "tool/heic", "red.heic", {"heif-convert", "%1", "/dev/shm/orvanta-bench.jpg"}},
+        {"decode/jxl", "tool/jxl", "red.jxl", {"djxl", "%1", "--num_threads=2"}},
+    };
+    for (const auto &f : formats) {
+        const QString file = dataFile(QLatin1String(f.file));
+        QStringList command;
+        for (const QString &part : f.command)
+            command.append(part == QLatin1String("%1") ? file : part);
+        addFigure(
+            f.figure, [file](benchmark::State &s) { loaderDecode(s, file, QSize(), 1); }, 5);
+        addFigure(
+            f.baseline, [command](benchmark::State &s) { process(s, command); }, 5);
+    }
+
     const QDir corpus(corpusDir());
     const QString wmf = corpus.filePath(QStringLiteral("wmf/valid/uemf-test_libuemf_ref.wmf"));
     const QString emf = corpus.filePath(QStringLiteral("emf/valid/uemf-test_libuemf_ref.emf"));

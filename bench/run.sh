@@ -44,6 +44,14 @@ if [ ! -s "$data/wide.jpg" ]; then
   convert "$data/red.jpg" -profile "$wide_profile" -quality 90 "$data/wide.jpg"
 fi
 
+# The same photo in the formats of today, each through its own encoder.
+[ -s "$data/red.png" ] || convert "$data/red.jpg" "$data/red.png"
+[ -s "$data/red.tiff" ] || convert "$data/red.jpg" -compress lzw "$data/red.tiff"
+[ -s "$data/red.webp" ] || cwebp -quiet -q 90 "$data/red.png" -o "$data/red.webp"
+[ -s "$data/red.avif" ] || avifenc -s 8 -j 2 "$data/red.png" "$data/red.avif" >/dev/null
+[ -s "$data/red.heic" ] || heif-enc -q 85 "$data/red.png" -o "$data/red.heic" >/dev/null
+[ -s "$data/red.jxl" ] || cjxl -e 3 "$data/red.png" "$data/red.jxl" >/dev/null 2>&1
+
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 external=$(mktemp)
