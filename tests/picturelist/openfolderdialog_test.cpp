@@ -49,7 +49,7 @@ struct DialogFixture {
         QDir().mkpath(c + QStringLiteral("/pics/sub"));
         QDir().mkpath(c + QStringLiteral("/empty"));
         QDir().mkpath(d + QStringLiteral("/top"));
-        for (const char *name : {"b.JPG", "a.gif", "C.dib", "notes.txt", "x.png"})
+        for (const char *name : {"b.JPG", "a.gif", "C.dib", "notes.txt", "x.psd"})
             touch(c + QStringLiteral("/pics/") + QLatin1String(name));
         drives.drives = {{c, QStringLiteral("c:")}, {d, QStringLiteral("d:")}};
         drives.notReady = {d};
