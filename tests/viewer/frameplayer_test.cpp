@@ -166,29 +166,4 @@ TEST(FramePlayer, FramesAreDecodedOnlyAsTheyAreShownAndNotAfterStop)
     EXPECT_EQ(spy.size(), 4);
 }
 
-TEST(FramePlayer, PlayingAgainShowsTheFirstFrameWhenItIsNotOnScreen)
-{
-    FrameScript loader;
-    loader.script.delays = {30, 40};
-    FramePlayer player;
-    QSignalSpy spy(&player, &FramePlayer::frameChanged);
-    player.play(loader, QStringLiteral("moving"), false);
-    player.tick();
-    ASSERT_EQ(spy.size(), 1);
-    EXPECT_EQ(frameNumber(spy, 0), 0);
-    EXPECT_EQ(player.timer()->interval(), 30);
-}
-
-TEST(FramePlayer, APictureWithoutFramesEndsAtOnce)
-{
-    FrameScript loader;
-    FramePlayer player;
-    QSignalSpy spy(&player, &FramePlayer::frameChanged);
-    player.play(loader, QStringLiteral("still"));
-    player.tick();
-    EXPECT_FALSE(player.isPlaying());
-    EXPECT_FALSE(player.timer()->isActive());
-    EXPECT_EQ(spy.size(), 0);
-}
-
 } // namespace
