@@ -37,6 +37,7 @@ void MainWindowHost::setLabel2(const QString &text)
 void MainWindowHost::resetImageBox()
 {
     ImageBoxView *view = m_form.view();
+    m_form.engine().stopMoving();
     view->image1()->hide();
     view->image2()->hide();
     view->image1()->setStretch(false);

@@ -1,5 +1,6 @@
 #include "slideform.h"
 
+#include "frameplayer.h"
 #include "imagecontrol.h"
 #include "messageboxes.h"
 #include "picturelist.h"
@@ -63,6 +64,8 @@ SlideForm::SlideForm(SlideshowHost &host, const SlideshowSettings &settings, con
     connect(m_timer, &QTimer::timeout, this, &SlideForm::disp);
     connect(&m_settings, &SlideshowSettings::changed, this, &SlideForm::onIntervalChanged);
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &SlideForm::onSystemSettingsChanged);
+    m_player = new FramePlayer(this);
+    connect(m_player, &FramePlayer::frameChanged, this, &SlideForm::showFrame);
 
     readWorkArea();
     coverWorkArea();
@@ -192,6 +195,7 @@ void SlideForm::stepBackOne()
 
 void SlideForm::handBack()
 {
+    m_player->stop();
     m_host.showMainWindow();
     m_host.mainDisp();
     hide();
@@ -205,6 +209,8 @@ void SlideForm::disp()
         return;
     const QScopedValueRollback<bool> stepping(m_stepping, true);
 
+    m_player->stop();
+    m_moving.clear();
     m_image1->hide();
     m_image1->setStretch(false);
 
@@ -239,6 +245,22 @@ void SlideForm::disp()
             prefetcher->prefetch(list.fullPath(m_host.curpic() - 1), decodeMinimum());
     }
     layOut();
+    playMoving(true);
+}
+
+void SlideForm::playMoving(bool firstShown)
+{
+    if (!m_moving.isEmpty())
+        m_player->play(*m_services.pictureLoader, m_moving, firstShown);
+}
+
+void SlideForm::showFrame(const QImage &frame)
+{
+    if (!isVisible() || !m_image1->hasPicture()) {
+        m_player->stop();
+        return;
+    }
+    m_image1->setFrame(frame);
 }
 
 QSize SlideForm::decodeMinimum() const
@@ -266,6 +288,8 @@ SlideForm::LoadOutcome SlideForm::loadCurrent()
         const LoadedPicture picture = loadPicture(list.fullPath(index));
         if (picture.ok()) {
             m_image1->setPicture(picture.image);
+            if (picture.moves)
+                m_moving = list.fullPath(index);
             m_slidepic = picture.naturalTwips;
             return LoadOutcome::Loaded;
         }

@@ -11,6 +11,7 @@ class QTimer;
 
 namespace orv {
 
+class FramePlayer;
 class ImageControl;
 class SlideshowHost;
 class SlideshowSettings;
@@ -43,6 +44,8 @@ public:
     bool isPictureShown() const;
 
     QTimer *timer() const { return m_timer; }
+    // Plays the picture on show when it moves, while it is shown.
+    FramePlayer *player() const { return m_player; }
     ImageControl *image1() const { return m_image1; }
     QLabel *counter() const { return m_label1; }
     const TwipPlacer &placer() const { return m_placer; }
@@ -81,6 +84,10 @@ private:
     void coverWorkArea();
     void onSystemSettingsChanged();
     void onIntervalChanged();
+    // The picture on show plays from its first frame when it moves; `firstShown`: that
+    // frame is on screen already.
+    void playMoving(bool firstShown);
+    void showFrame(const QImage &frame);
 
     // Input.
     void toggleShown();
@@ -100,6 +107,8 @@ private:
     ToolButton *m_pause = nullptr;
     ToolButton *m_rew = nullptr;
     QTimer *m_timer = nullptr;
+    FramePlayer *m_player = nullptr;
+    QString m_moving; // the file of the picture on show when it moves
 
     QSize m_work;                 // workwidth x workheight
     QSize m_slidepic;             // slidepicwidth x slidepicheight

@@ -1,4 +1,5 @@
 // The slideshow window's keys, clicks and close box.
+#include "frameplayer.h"
 #include "imagecontrol.h"
 #include "slideform.h"
 #include "slideshowhost.h"
@@ -57,12 +58,15 @@ void SlideForm::toggleShown()
 {
     if (isPictureShown()) {
         setTimerEnabled(false);
+        m_player->stop();
         m_image1->hide();
         return;
     }
     if (!isPaused())
         setTimerEnabled(true);
     m_image1->show();
+    // Shown back, a picture that moves plays again from its start.
+    playMoving(false);
 }
 
 // Down arrow goes by the pause border, the pause button by the timer: with
@@ -107,6 +111,7 @@ void SlideForm::closeEvent(QCloseEvent *event)
     }
     const bool pictureWasHidden = !isPictureShown();
     setTimerEnabled(false);
+    m_player->stop();
     stepBackOne();
     m_host.showMainWindow();
     m_host.mainDisp();

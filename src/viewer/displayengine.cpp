@@ -2,6 +2,7 @@
 
 #include "boxgeometry.h"
 #include "clickpanel.h"
+#include "frameplayer.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
 #include "messageboxes.h"
@@ -29,8 +30,9 @@ constexpr int kSignHeight = 2535;
 DisplayEngine::DisplayEngine(DisplayState &state, PictureList &list, Controls controls,
                              PlatformServices services, QObject *parent)
     : QObject(parent), m_state(state), m_list(list), m_c(controls), m_services(services),
-      m_prefetcher(PicturePrefetcher::of(services.pictureLoader))
+      m_prefetcher(PicturePrefetcher::of(services.pictureLoader)), m_player(new FramePlayer(this))
 {
+    connect(m_player, &FramePlayer::frameChanged, this, &DisplayEngine::showFrame);
     connect(m_c.view->vscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onVScroll);
     connect(m_c.view->hscroll(), &QScrollBar::valueChanged, this, &DisplayEngine::onHScroll);
     if (m_prefetcher) {
@@ -77,6 +79,7 @@ void DisplayEngine::disp()
     ImageControl *image1 = view->image1();
     ImageControl *image2 = view->image2();
 
+    stopMoving();
     image1->hide();
     image2->hide();
     image1->setStretch(false);
@@ -131,8 +134,30 @@ void DisplayEngine::disp()
     else
         trueSizeLayout();
 
-    if (m_state.curpic <= m_list.count())
+    if (m_state.curpic <= m_list.count()) {
+        if (m_currentMoves)
+            m_player->play(*m_services.pictureLoader, m_list.fullPath(m_state.curpic - 1));
         prefetchNeighbours();
+    }
+}
+
+void DisplayEngine::stopMoving()
+{
+    m_player->stop();
+}
+
+void DisplayEngine::showFrame(const QImage &frame)
+{
+    // A closed window shows nothing: the play ends with it.
+    if (!m_c.view->isVisible()) {
+        stopMoving();
+        return;
+    }
+    // The picture is in Image1 (true size, zoom) and, fitted or stretched, in Image2.
+    for (ImageControl *box : {m_c.view->image1(), m_c.view->image2()}) {
+        if (box->hasPicture())
+            box->setFrame(frame);
+    }
 }
 
 QSize DisplayEngine::decodeMinimum() const
@@ -201,6 +226,7 @@ DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
         const LoadedPicture picture =
             m_services.pictureLoader->load(m_list.fullPath(m_state.curpic - 1), decodeMinimum());
         if (picture.ok()) {
+            m_currentMoves = picture.moves;
             image1->setPicture(picture.image);
             m_c.view->placer().setWidth(image1, picture.naturalTwips.width());
             m_c.view->placer().setHeight(image1, picture.naturalTwips.height());
@@ -291,6 +317,7 @@ void DisplayEngine::stretchLayout()
 
 void DisplayEngine::disapp()
 {
+    stopMoving();
     m_c.view->image1()->clearPicture();
     m_c.view->image2()->clearPicture();
     m_c.view->setStatus(QStringLiteral("Click anywhere to show back the picture."));

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace orv {
 
+class FramePlayer;
 class ImageBoxView;
 class PictureList;
 class PicturePrefetcher;
@@ -64,12 +65,19 @@ public:
     // the command that changed it has ended and curpic is settled.
     void prefetchUpcoming();
 
+    // Plays the picture on display when it moves (from the end of disp() until the
+    // next display, hiding, or a reset of the box).
+    FramePlayer *player() const { return m_player; }
+    void stopMoving();
+
 private:
     // Asks for prefetchUpcoming() once the current event has been handled.
     void scheduleUpcoming();
 
     enum class LoadOutcome { Loaded, Removed, Failed };
     LoadOutcome loadCurrent();
+    // Draws the next frame of the picture that moves wherever the picture is drawn.
+    void showFrame(const QImage &frame);
     // Has the pictures before and after the current one decoded ahead, with
     // their smooth copies for the box they will be shown in.
     void prefetchNeighbours();
@@ -94,6 +102,8 @@ private:
     // The loader's prefetcher, when it has one.
     PicturePrefetcher *m_prefetcher = nullptr;
     bool m_upcomingScheduled = false;
+    FramePlayer *m_player = nullptr;
+    bool m_currentMoves = false; // the picture loaded last moves
 };
 
 } // namespace orv

@@ -28,6 +28,13 @@ void ImageControl::setPicture(const QImage &picture)
     update();
 }
 
+void ImageControl::setFrame(const QImage &frame)
+{
+    m_picture = frame;
+    m_scaled = QImage();
+    update();
+}
+
 void ImageControl::setNaturalSize(QSize pixels)
 {
     if (m_natural == pixels)

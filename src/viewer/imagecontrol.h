@@ -18,6 +18,9 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
     void setPicture(const QImage &picture);
     void clearPicture();
+    // The next frame of a picture that moves in place of the picture: drawn as the
+    // picture was (natural size, stretch), its smooth copy made anew.
+    void setFrame(const QImage &frame);
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);

@@ -52,6 +52,8 @@ public:
     // smooth copy is made when it has none of that size.
     void prefetch(const QString &path, QSize minimumPixels, DrawnSize drawnSize = {}) override;
     QImage scaledCopy(const QImage &picture, QSize pixels) const override;
+    // Frames are not cached: they come from the wrapped loader as they play.
+    FrameDecoderPtr frames(const QString &path) const override { return m_loader.frames(path); }
 
     // Blocks until every decode under way has ended and been taken in.
     void waitForPrefetches();

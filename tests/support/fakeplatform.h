@@ -91,6 +91,11 @@ class FakePictureLoader : public PictureLoader
 {
 public:
     LoadedPicture load(const QString &path) const override;
+    // Frames of pictures that move come from the wrapped loader.
+    FrameDecoderPtr frames(const QString &path) const override
+    {
+        return fallback ? fallback->frames(path) : nullptr;
+    }
 
     void addPicture(const QString &path, QSize pixels, QColor colour = Qt::red);
     void addFailure(const QString &path, int error) { failures[path] = error; }

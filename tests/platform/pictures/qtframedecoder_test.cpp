@@ -1,9 +1,8 @@
 // Frames of animated GIF and WebP pictures read through Qt: counts, delays, loop counts,
-// whole canvases, starting again, damaged files and the pictures that do not move.
+// whole canvases, starting again, and the pictures that do not play.
 
 #include "animatedgif.h"
 #include "qtframedecoder.h"
-#include "qtpictureloader.h"
 #include "testutils.h"
 
 #include <QDir>
@@ -111,21 +110,6 @@ TEST(QtFrameDecoder, StillOrUnreadablePicturesGiveNoDecoder)
         EXPECT_FALSE(openQtFrameDecoder(path)) << path.toStdString();
 }
 
-TEST(QtFrameDecoder, ACutFileGivesItsWholeFrames)
-{
-    QTemporaryDir dir;
-    const QByteArray whole =
-        animatedGif(kCanvas, solidFrames(kCanvas, {Qt::red, Qt::green, Qt::blue, Qt::black}));
-    // Cut inside the pixels of the third frame.
-    const QString path = written(dir, QStringLiteral("cut.gif"), whole.left(whole.size() * 5 / 8));
-    const FrameDecoderPtr decoder = openQtFrameDecoder(path);
-    ASSERT_TRUE(decoder);
-    const std::vector<DecodedFrame> got = allFrames(*decoder);
-    EXPECT_EQ(got.size(), 2u);
-    EXPECT_EQ(decoder->frameCount(), 2);
-    EXPECT_EQ(got.back().image.pixelColor(0, 0), QColor(Qt::green));
-}
-
 TEST(QtFrameDecoder, AnimatedWebPAndGifFromTheCorpusPlayWholeCanvases)
 {
     struct Row {
@@ -151,25 +135,6 @@ TEST(QtFrameDecoder, AnimatedWebPAndGifFromTheCorpusPlayWholeCanvases)
         for (const DecodedFrame &f : got)
             EXPECT_EQ(f.image.size(), canvas) << row.file;
     }
-}
-
-TEST(QtPictureLoader, PicturesOfMoreThanOneFrameMoveAndPlayThroughTheLoader)
-{
-    QTemporaryDir dir;
-    const QtPictureLoader loader;
-    const QString moving =
-        written(dir, QStringLiteral("m.gif"), animatedGif(kCanvas, solidFrames(kCanvas, {Qt::red, Qt::blue})));
-    const QString still =
-        written(dir, QStringLiteral("s.gif"), animatedGif(kCanvas, solidFrames(kCanvas, {Qt::red})));
-    const LoadedPicture m = loader.load(moving);
-    ASSERT_TRUE(m.ok());
-    EXPECT_TRUE(m.moves);
-    EXPECT_EQ(m.image.pixelColor(0, 0), QColor(Qt::red));
-    EXPECT_TRUE(loader.frames(moving));
-    const LoadedPicture s = loader.load(still);
-    ASSERT_TRUE(s.ok());
-    EXPECT_FALSE(s.moves);
-    EXPECT_FALSE(loader.frames(still));
 }
 
 } // namespace
