@@ -16,6 +16,7 @@ namespace orv {
 class ImageBoxView;
 class PictureList;
 class PicturePrefetcher;
+class PictureTurns;
 
 // Shows the current picture of the list in the image box and lays out the
 // box, scroll bars, masks and labels: disp, disapp, sizebox and rescroll.
@@ -38,6 +39,8 @@ public:
     // The sign shown when no picture of the list is on display.
     void setSign(const QImage &sign) { m_sign = sign; }
     const QImage &sign() const { return m_sign; }
+    // The turns the user gave pictures: each is shown turned (not owned).
+    void setTurns(const PictureTurns *turns) { m_turns = turns; }
 
     void disp();
     void disapp();
@@ -94,6 +97,7 @@ private:
     // The loader's prefetcher, when it has one.
     PicturePrefetcher *m_prefetcher = nullptr;
     bool m_upcomingScheduled = false;
+    const PictureTurns *m_turns = nullptr;
 };
 
 } // namespace orv
