@@ -13,6 +13,7 @@
 #include "turncommands.h"
 
 #include <QAction>
+#include <QFile>
 #include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,11 +48,25 @@ protected:
         return {hueAt(s, c + QPoint(-6, -6)), hueAt(s, c + QPoint(6, -6)), hueAt(s, c + QPoint(-6, 6)),
                 hueAt(s, c + QPoint(6, 6))};
     }
-    void wheel(QPoint at, int delta, Qt::KeyboardModifiers mods = {}, QPoint pixels = {})
+    // The wheel turned with the pointer at `at` of the window: the widget under it has it first.
+    void wheel(QPoint at, int delta, Qt::KeyboardModifiers mods = {})
     {
-        const QPoint global = form->mapToGlobal(at);
-        QWheelEvent event(at, global, pixels, QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(form->childAt(at) ? form->childAt(at) : form.get(), &event);
+        QWidget *target = form->childAt(at) ? form->childAt(at) : form.get();
+        const QPoint local = target->mapFrom(form.get(), at);
+        QWheelEvent event(local, form->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, mods,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    }
+    // Started with the slideshow's welcome screen off.
+    void startQuietShow()
+    {
+        QByteArray bytes;
+        SettingsRecords::writeRecoveryDefaults(bytes);
+        SettingsRecords::writeOptions(bytes, QStringLiteral("2"), 0, 0);
+        writeFile(SettingsFile::location(dir.path()), bytes);
+        for (int topic = TurnCommands::RotateLeftTopic; topic <= TurnCommands::SaveTurnTopic; ++topic)
+            platform.help.topicTexts[topic] = QStringLiteral("topic %1").arg(topic);
+        start();
     }
     QPoint windowPointOf(QWidget *w, QPoint at) { return w->mapTo(form.get(), at); }
 };
@@ -63,7 +78,7 @@ const std::vector<Hue> kTurnedRight = {Hue::Green, Hue::Red, Hue::Black, Hue::Bl
 
 TEST_F(TurnWheelTest, TheTurnShowsInEveryDisplayStyleAndTheSlideshow)
 {
-    start();
+    startQuietShow();
     addMarked("wide.bmp", quadrantPicture(QSize(200, 100)));
     const struct {
         const char *style;
@@ -107,7 +122,7 @@ TEST_F(TurnWheelTest, TheTurnShowsInEveryDisplayStyleAndTheSlideshow)
 
 TEST_F(TurnWheelTest, EveryTurnCommandHasAKeyOfItsOwnAPopupItemAndHelp)
 {
-    start();
+    startQuietShow();
     QHash<QKeySequence, QString> keys;
     for (QAction *a : form->findChildren<QAction *>()) {
         if (a->shortcut().isEmpty())
@@ -119,19 +134,28 @@ TEST_F(TurnWheelTest, EveryTurnCommandHasAKeyOfItsOwnAPopupItemAndHelp)
         const char *item;
         const char *popupItem;
         QKeySequence key;
+        int topic;
     } rows[] = {
-        {"mrotleft", "pmrotleft", QKeySequence("Ctrl+L")},
-        {"mrotright", "pmrotright", QKeySequence("Ctrl+R")},
-        {"mfliph", "pmfliph", QKeySequence("Ctrl+H")},
-        {"mflipv", "pmflipv", QKeySequence("Ctrl+Shift+H")},
+        {"mrotleft", "pmrotleft", QKeySequence("Ctrl+L"), 110},
+        {"mrotright", "pmrotright", QKeySequence("Ctrl+R"), 111},
+        {"mfliph", "pmfliph", QKeySequence("Ctrl+H"), 112},
+        {"mflipv", "pmflipv", QKeySequence("Ctrl+Shift+H"), 113},
+        {"msaveturn", nullptr, QKeySequence(), 114},
     };
+    QFile helpFile(QStringLiteral(ORVANTA_HELP_FILE));
+    ASSERT_TRUE(helpFile.open(QIODevice::ReadOnly));
+    const QByteArray help = helpFile.readAll();
     for (const auto &r : rows) {
         EXPECT_EQ(form->action(r.item)->shortcut(), r.key) << r.item;
         EXPECT_FALSE(form->action(r.item)->toolTip().isEmpty()) << r.item;
-        EXPECT_FALSE(form->action(r.item)->whatsThis().isEmpty()) << r.item;
-        EXPECT_EQ(form->action(r.popupItem)->text(), form->action(r.item)->text());
+        EXPECT_EQ(form->action(r.item)->whatsThis(), QStringLiteral("topic %1").arg(r.topic)) << r.item;
+        EXPECT_TRUE(help.contains(QStringLiteral("name=\"topic-%1\"").arg(r.topic).toLatin1())) << r.item;
+        if (r.popupItem) {
+            EXPECT_EQ(form->action(r.popupItem)->text(), form->action(r.item)->text());
+        }
     }
-    EXPECT_FALSE(form->action("msaveturn")->whatsThis().isEmpty());
+    for (int topic = 115; topic <= 118; ++topic)
+        EXPECT_TRUE(help.contains(QStringLiteral("name=\"topic-%1\"").arg(topic).toLatin1())) << topic;
 
     // With no picture on display a turn only beeps.
     const int beeps = platform.beep.count;
@@ -242,9 +266,10 @@ TEST_F(TurnWheelTest, CtrlWheelZoomsAboutThePointerAndTheWheelScrollsALargePictu
 
 TEST_F(TurnWheelTest, TheSlideshowsWheelStepsOnlyWhilePaused)
 {
-    start();
+    startQuietShow();
     for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
         addMarked(name, quadrantPicture(QSize(200, 100)));
+    form->show();
     form->engine().disp();
     form->action("mslide")->trigger();
     SlideForm *show = form->slideshow().existingSlideForm();

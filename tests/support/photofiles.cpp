@@ -19,6 +19,11 @@ bool writePhoto(const QString &path, const QImage &image, const PhotoTags &tags,
     writer.setQuality(95);
     if (!writer.write(picture))
         return false;
+    const bool none = tags.make.isEmpty() && tags.model.isEmpty() && tags.lens.isEmpty() && tags.taken.isEmpty() &&
+                      tags.orientation == 0 && !tags.gps && !tags.exposure && tags.comment.isEmpty() &&
+                      tags.xmpTitle.isEmpty();
+    if (none)
+        return true;
     try {
         std::unique_ptr<Exiv2::Image> file(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString()).release());
         file->readMetadata();
