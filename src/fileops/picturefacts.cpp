@@ -73,7 +73,9 @@ FactRows pictureFacts(const QString &path, const PictureLoader *loader, const Ph
     const PhotoMetadata m = metadata->read(path);
     QString taken = m.taken;
     if (const QDateTime when = exifDateTime(m.taken); when.isValid())
-        taken = locale.toString(when, QLocale::LongFormat);
+        // Cameras keep their own clock's time, without a zone: none is shown.
+        taken = locale.toString(when.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+                locale.toString(when.time(), QStringLiteral("HH:mm:ss"));
     const QPair<QString, QString> exifRows[] = {
         {tr("Camera:"), cameraText(m.make, m.model)},
         {tr("Lens:"), m.lens},
