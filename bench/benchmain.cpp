@@ -117,6 +117,7 @@ int main(int argc, char *argv[])
     registerListBenchmarks();
     registerFileBenchmarks();
     registerListManagerBenchmarks();
+    registerTurnSortBenchmarks();
 
     MedianCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);

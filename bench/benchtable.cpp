@@ -84,6 +84,9 @@ const Figure kFigures[] = {
     {"listmanager/select_all", "list manager 100,000: select all", nullptr, 0, 100},
     {"listmanager/invert_selection", "list manager 100,000: invert 1,000 scattered", nullptr, 0, 100},
     {"listmanager/repeat_interval", "list manager: held button's mean repeat (75 ms)", nullptr, 0, 80},
+    {"turn/jpeg_24mp", "lossless turn of a 24 MP JPEG, saved", "turn/jpegtran_24mp", 1.3},
+    {"turn/jpegtran_24mp", "  jpegtran -rotate 90 -perfect -copy all"},
+    {"sort/date_taken_10000", "10,000 JPEGs: sort by date taken, warm", nullptr, 0, 3000},
     {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 300, "MB"},
     {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 300, "MB"},
 };

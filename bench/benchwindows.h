@@ -16,6 +16,7 @@ void registerDisplayBenchmarks();
 void registerDecodeBenchmarks();
 void registerListBenchmarks();
 void registerFileBenchmarks();
+void registerTurnSortBenchmarks();
 void registerListManagerBenchmarks();
 void registerProcessBenchmarks();
 

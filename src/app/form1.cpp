@@ -104,6 +104,8 @@ Form1::Form1(PlatformServices services, QString apppath, QStringList arguments, 
     buildFileUnits();
     buildMenus();
     buildPopup();
+    buildTurnCommands();
+    buildSortCommands();
     connectToolbar();
     connectInput();
     buildListManager();

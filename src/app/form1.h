@@ -5,6 +5,7 @@
 #include "picturelist.h"
 #include "platformservices.h"
 #include "viewercontext.h"
+#include "wheelnotches.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -16,6 +17,8 @@ class QAction;
 class QLabel;
 class QListView;
 class QMenu;
+class QNativeGestureEvent;
+class QWheelEvent;
 
 namespace orv {
 
@@ -39,6 +42,8 @@ class SlideshowSettings;
 class OpenFolderDialog;
 class Navigation;
 class ToolButton;
+class TurnCommands;
+class SortCommands;
 
 // The main window: owner of the picture list, the current position and the
 // display state; the hub every other window works through. The work itself
@@ -82,6 +87,8 @@ public:
     DisplayModes &modes() { return *m_modes; }
     BoxTools &boxTools() { return *m_boxTools; }
     FileCommands &fileCommands() { return *m_fileCommands; }
+    TurnCommands &turnCommands() { return *m_turnCommands; }
+    SortCommands &sortCommands() { return *m_sortCommands; }
     ImageBoxView *view() const { return m_view; }
     QLabel *label1() const { return m_label1; }
     OpenFolderDialog *opendir() const { return m_opendir; }
@@ -118,6 +125,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -130,6 +139,14 @@ private:
     void connectToolbar();
     void connectInput();
     void buildListManager();
+    // Turning pictures, sorting by date, size and type, the wheel and pinch.
+    void buildTurnCommands();
+    void buildSortCommands();
+    // One step of the wheel over the picture: scroll, zoom or step.
+    void wheelOverPicture(QWheelEvent *event);
+    void pinch(QNativeGestureEvent *event);
+    // The picture's point under the window's point `pos`, in twips.
+    QPointF picturePoint(QPointF pos) const;
     void placeControls();
     QAction *addAction(QMenu *menu, const char *name, const QString &text);
     QAction *addCheckAction(QMenu *menu, const char *name, const QString &text,
@@ -187,6 +204,10 @@ private:
     DisplayModes *m_modes = nullptr;
     BoxTools *m_boxTools = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    TurnCommands *m_turnCommands = nullptr;
+    SortCommands *m_sortCommands = nullptr;
+    WheelNotches m_wheelSteps; // stepping and zooming with the wheel
+    double m_pinchRest = 0;    // a pinch short of a zoom step
 };
 
 } // namespace orv

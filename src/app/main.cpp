@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "drives.h"
+#include "exiv2metadatareader.h"
 #include "filesystem.h"
 #include "form1.h"
 #include "helpviewer.h"
@@ -76,6 +77,8 @@ int main(int argc, char *argv[])
     services.random = &random;
     services.fileOperations = &fileOperations;
     services.systemInfoTool = &systemInfoTool;
+    const orv::Exiv2MetadataReader metadata;
+    services.metadata = &metadata;
 
     // A picture named on the command line (the first of several) decodes
     // while the splash shows.

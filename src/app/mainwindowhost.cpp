@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "imageboxview.h"
 #include "imagecontrol.h"
+#include "turncommands.h"
 
 #include <QLabel>
 
@@ -95,6 +96,11 @@ void MainWindowHost::setPichidden(bool hidden)
 QSize MainWindowHost::boxSize() const
 {
     return QSize(m_form.state().boxwidth, m_form.state().boxheight);
+}
+
+PictureTurn MainWindowHost::turnOf(const QString &path) const
+{
+    return m_form.turnCommands().turns().turn(path);
 }
 
 } // namespace orv

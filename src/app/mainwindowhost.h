@@ -29,6 +29,7 @@ public:
     void mainDisapp() override;
     void setPichidden(bool hidden) override;
     QSize boxSize() const override;
+    PictureTurn turnOf(const QString &path) const override;
 
 private:
     Form1 &m_form;

@@ -12,6 +12,7 @@
 #include "messageboxes.h"
 #include "modalrunner.h"
 #include "pastetodialog.h"
+#include "picturefacts.h"
 #include "picturelist.h"
 #include "picturepath.h"
 #include "renamedialog.h"
@@ -169,6 +170,7 @@ void FileCommands::showfileprop()
         QDir::toNativeSeparators(list.folder(i).isEmpty() ? QStringLiteral("/") : list.folder(i));
     values.size = sizeText(info.size());
     values.date = dateText(info.lastModified());
+    values.picture = pictureFacts(path, m_c.services.pictureLoader, m_c.services.metadata);
     FilePropertiesDialog dialog(values, m_c.window);
     dialog.findChild<QPushButton *>(QStringLiteral("ok"))->setWhatsThis(m_topicText(PropertiesTopic));
     m_c.services.modalRunner->exec(&dialog);

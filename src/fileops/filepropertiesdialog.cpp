@@ -36,6 +36,19 @@ FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent
         grid->addWidget(value, row, 1);
         ++row;
     }
+    // The picture's facts, named by their place: fact1caption and fact1, ...
+    int fact = 0;
+    for (const auto &[captionText, valueText] : values.picture) {
+        ++fact;
+        auto *caption = new QLabel(captionText, this);
+        caption->setObjectName(QStringLiteral("fact%1caption").arg(fact));
+        auto *value = new QLabel(valueText, this);
+        value->setObjectName(QStringLiteral("fact%1").arg(fact));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(value, row, 1);
+        ++row;
+    }
     grid->setColumnStretch(1, 1);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

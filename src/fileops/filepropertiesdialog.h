@@ -8,7 +8,8 @@ class QPushButton;
 namespace orv {
 
 // The properties dialog `FilePrpr`, without caption: the file's name, its
-// folder, its size and its date, each beside its caption, and `ok` "OK".
+// folder, its size and its date, each beside its caption, then what the
+// picture itself tells (pixels, format, camera...), and `ok` "OK".
 class FilePropertiesDialog : public QDialog
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
         QString fullpath; // the folder
         QString size;
         QString date;
+        // The picture's own facts, caption and value, below the file's.
+        QList<QPair<QString, QString>> picture;
     };
 
     explicit FilePropertiesDialog(const Values &values, QWidget *parent = nullptr);

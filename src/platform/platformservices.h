@@ -14,6 +14,7 @@ class RandomSource;
 class HelpViewer;
 class FileOperations;
 class SystemInfoTool;
+class PhotoMetadataReader;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -30,6 +31,7 @@ struct PlatformServices {
     HelpViewer *help = nullptr;
     FileOperations *fileOperations = nullptr;
     SystemInfoTool *systemInfoTool = nullptr;
+    const PhotoMetadataReader *metadata = nullptr; // photos' Exif data
 };
 
 } // namespace orv

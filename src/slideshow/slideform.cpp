@@ -5,6 +5,7 @@
 #include "messageboxes.h"
 #include "picturelist.h"
 #include "pictureloader.h"
+#include "pictureturn.h"
 #include "pictureprefetcher.h"
 #include "slideshowhost.h"
 #include "slideshowsettings.h"
@@ -285,7 +286,8 @@ SlideForm::LoadOutcome SlideForm::loadCurrent()
     PictureList &list = m_host.pictureList();
     for (;;) {
         const int index = m_host.curpic() - 1;
-        const LoadedPicture picture = loadPicture(list.fullPath(index));
+        const QString path = list.fullPath(index);
+        const LoadedPicture picture = turned(loadPicture(path), m_host.turnOf(path));
         if (picture.ok()) {
             m_image1->setPicture(picture.image);
             if (picture.moves)

@@ -3,6 +3,7 @@
 #include "platformservices.h"
 #include "slideshowlayout.h"
 #include "twipplacer.h"
+#include "wheelnotches.h"
 
 #include <QWidget>
 
@@ -64,6 +65,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     enum class LoadOutcome { Loaded, Removed, Failed };
@@ -115,6 +117,7 @@ private:
     SlideLayout m_layout;         // slidewidth x slideheight
     bool m_windowPressed = false; // a click on the window began here
     bool m_stepping = false;
+    WheelNotches m_wheel;
 };
 
 } // namespace orv

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace orv {
 
@@ -121,6 +122,22 @@ void SlideForm::closeEvent(QCloseEvent *event)
     }
     event->accept();
     Q_EMIT discarded();
+}
+
+// While the show is paused the wheel steps through it, once per notch:
+// towards the user is the next picture, away the one before.
+void SlideForm::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+    if (!isPaused() || !isPictureShown()) {
+        m_wheel.reset();
+        return;
+    }
+    const int notches = m_wheel.take(event->angleDelta().y());
+    for (int i = 0; i < -notches && isVisible(); ++i)
+        disp();
+    for (int i = 0; i < notches && isVisible(); ++i)
+        previous();
 }
 
 } // namespace orv

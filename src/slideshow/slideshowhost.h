@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictureturn.h"
+
 #include <QSize>
 #include <QString>
 
@@ -40,6 +42,13 @@ public:
     // The main window's stored box size (`boxwidth`, `boxheight`) in twips,
     // the starting point of the fit-to-box slideshow style.
     virtual QSize boxSize() const = 0;
+
+    // The turn the user gave the picture at `path`; the show shows it turned.
+    virtual PictureTurn turnOf(const QString &path) const
+    {
+        Q_UNUSED(path);
+        return {};
+    }
 };
 
 } // namespace orv

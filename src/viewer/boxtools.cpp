@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cmath>
+
 #include <vector>
 
 namespace orv {
@@ -262,6 +264,44 @@ void BoxTools::zoomOut(Qt::KeyboardModifiers modifiers)
     s.picheight = int(placer.height(image1));
     restore(view->vscroll(), v.vvalue, v.vmax, s.picheight > s.boxheight);
     restore(view->hscroll(), v.hvalue, v.hmax, s.picwidth > s.boxwidth);
+}
+
+void BoxTools::zoomAt(QPointF point, int steps)
+{
+    DisplayState &s = *m_c.state;
+    if (steps == 0 || s.fitmode || s.stretchmode || s.pichidden || s.naturalwidth <= 0)
+        return;
+    ImageBoxView *view = m_c.view;
+    TwipPlacer &placer = view->placer();
+    ImageControl *image1 = view->image1();
+    const double factor = std::pow(1.25, steps);
+    const double newWidth = placer.width(image1) * factor;
+    const double newHeight = placer.height(image1) * factor;
+    if (newWidth > kMaxZoom * s.naturalwidth || newHeight > kMaxZoom * std::max(1, s.naturalheight)) {
+        m_c.services.beep->beep();
+        return;
+    }
+    // Back at (or below) its natural size the picture is laid out afresh.
+    if (newWidth <= s.naturalwidth * 1.001) {
+        if (placer.width(image1) > s.naturalwidth * 1.001)
+            m_c.engine->disp();
+        return;
+    }
+    QScrollBar *h = view->hscroll();
+    QScrollBar *v = view->vscroll();
+    const double hvalue = h->isEnabled() ? h->value() : 0;
+    const double vvalue = v->isEnabled() ? v->value() : 0;
+    image1->setStretch(true);
+    placer.setWidth(image1, newWidth);
+    placer.setHeight(image1, newHeight);
+    s.picwidth = roundHalfEven(newWidth);
+    s.picheight = roundHalfEven(newHeight);
+    s.xoffset = 0;
+    s.yoffset = 0;
+    m_c.engine->rescroll();
+    // The point moves from p to p x factor in the picture: the bars take up the difference.
+    h->setValue(roundHalfEven(hvalue + point.x() * (factor - 1)));
+    v->setValue(roundHalfEven(vvalue + point.y() * (factor - 1)));
 }
 
 } // namespace orv

@@ -49,6 +49,11 @@ public:
     void zoomClick(QPointF point);
     // Release on zomout1 with the given modifiers.
     void zoomOut(Qt::KeyboardModifiers modifiers);
+    // One zoom step in (`steps` > 0) or out per step, by the zoom tool's
+    // factor, keeping the picture's point `point` (twips from its corner)
+    // where it is on screen: the wheel with Ctrl and the touchpad's pinch.
+    // Never smaller than the picture's natural size; only at true size.
+    void zoomAt(QPointF point, int steps);
 
 private:
     bool refusedInFitOrStretch();

@@ -9,6 +9,7 @@
 #include "picturelist.h"
 #include "pictureloader.h"
 #include "pictureprefetcher.h"
+#include "pictureturn.h"
 #include "rounding.h"
 #include "systembeep.h"
 
@@ -223,8 +224,10 @@ DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
 {
     ImageControl *image1 = m_c.view->image1();
     for (;;) {
-        const LoadedPicture picture =
-            m_services.pictureLoader->load(m_list.fullPath(m_state.curpic - 1), decodeMinimum());
+        const QString path = m_list.fullPath(m_state.curpic - 1);
+        LoadedPicture picture = m_services.pictureLoader->load(path, decodeMinimum());
+        if (picture.ok() && m_turns)
+            picture = turned(std::move(picture), m_turns->turn(path));
         if (picture.ok()) {
             m_currentMoves = picture.moves;
             image1->setPicture(picture.image);

@@ -17,6 +17,7 @@ class FramePlayer;
 class ImageBoxView;
 class PictureList;
 class PicturePrefetcher;
+class PictureTurns;
 
 // Shows the current picture of the list in the image box and lays out the
 // box, scroll bars, masks and labels: disp, disapp, sizebox and rescroll.
@@ -39,6 +40,8 @@ public:
     // The sign shown when no picture of the list is on display.
     void setSign(const QImage &sign) { m_sign = sign; }
     const QImage &sign() const { return m_sign; }
+    // The turns the user gave pictures: each is shown turned (not owned).
+    void setTurns(const PictureTurns *turns) { m_turns = turns; }
 
     void disp();
     void disapp();
@@ -104,6 +107,7 @@ private:
     bool m_upcomingScheduled = false;
     FramePlayer *m_player = nullptr;
     bool m_currentMoves = false; // the picture loaded last moves
+    const PictureTurns *m_turns = nullptr;
 };
 
 } // namespace orv

@@ -133,6 +133,7 @@ PlatformServices FakePlatform::services()
     s.random = &random;
     s.fileOperations = &fileOperations;
     s.systemInfoTool = &systemInfoTool;
+    s.metadata = &metadata;
     return s;
 }
 

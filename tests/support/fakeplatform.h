@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exiv2metadatareader.h"
 #include "fakedrives.h"
 #include "fakefileoperations.h"
 #include "fakerandomsource.h"
@@ -161,6 +162,8 @@ struct FakePlatform {
     FakeRandomSource random;
     FakeFileOperations fileOperations;
     FakeSystemInfoTool systemInfoTool;
+    // Photos' Exif data is read from the test's own files.
+    Exiv2MetadataReader metadata;
 
     PlatformServices services();
 };
