@@ -7,8 +7,8 @@
 #
 # Environment: BUILD_DIR (default build/default), ORVANTA_BENCH_DATA (where the
 # pictures go; default BUILD_DIR/bench-data), E2E_RUNS (default 9),
-# SKIP_E2E=1 to leave out the X server runs, E2E_DISPLAY (default :87) the
-# display number of the private X server.
+# SKIP_E2E=1 to leave out the X server runs, E2E_DISPLAY the display of the
+# private X server (default: the first free one, which the server reports).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -68,16 +68,32 @@ trap cleanup EXIT
 # centre turning blue, for Orvanta (Return) and qimgv (Right) on the same two
 # pictures in a folder of their own.
 e2e() {
-  local e2edir=$data/e2e display=${E2E_DISPLAY:-:87} pw=$data/paintwait
+  local e2edir=$data/e2e display=${E2E_DISPLAY:-} pw=$data/paintwait
   mkdir -p "$e2edir"
   cp -f "$data/red.jpg" "$e2edir/a_red.jpg"
   cp -f "$data/blue.jpg" "$e2edir/b_blue.jpg"
   gcc -O2 -o "$pw" "$shared/tools/paintwait.c" -lX11 -lXtst
   "$bin/orvanta_bench" --write-list "$e2edir/pair.pvl" "$e2edir/a_red.jpg" "$e2edir/b_blue.jpg"
 
-  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  local displayfile=$data/e2e-display
+  rm -f "$displayfile"
+  if [ -n "$display" ]; then
+    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  else
+    # The server takes a display no other server holds and writes its number.
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  fi
   local xvfb=$!
   pids+=("$xvfb")
+  if [ -z "$display" ]; then
+    for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+    if [ ! -s "$displayfile" ]; then
+      log "Xvfb did not start: no end-to-end figures"
+      kill "$xvfb" 2>/dev/null || true
+      return 0
+    fi
+    display=:$(head -n1 "$displayfile")
+  fi
   export DISPLAY=$display
   for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
   xdotool mousemove 960 540

@@ -238,7 +238,9 @@ void Form1::openedfileclr()
 void Form1::placeControls()
 {
     TwipPlacer &placer = m_view->placer();
-    m_toolbar->place(placer, std::max(9600, m_state.maxboxwidth + 400));
+    // As wide as the box allows, never wider than the work area.
+    const double workWidth = m_services.systemInfo->workAreaTwips().width();
+    m_toolbar->place(placer, std::min(double(std::max(9600, m_state.maxboxwidth + 400)), workWidth));
     const double left = MainToolbar::listLeft();
     placer.place(m_list1, QRectF(left, 37, 3000, 285));
     placer.place(m_listdn, QRectF(left + 3030, 30, 300, 300));
@@ -352,7 +354,8 @@ void Form1::onSettingsChanged()
     // control is placed again for it, and the sign is drawn for it.
     TwipPlacer &placer = m_view->placer();
     const double dpi = m_services.systemInfo->logicalDpi();
-    if (dpi != placer.scale().dpi()) {
+    const double oldDpi = placer.scale().dpi();
+    if (dpi != oldDpi) {
         placer.setScale(TwipScale(dpi));
         const QImage oldSign = m_sign->picture();
         m_sign->setPicture(renderSignPicture(placer.scale()));
@@ -360,8 +363,16 @@ void Form1::onSettingsChanged()
         if (m_view->image2()->picture() == oldSign)
             m_view->image2()->setPicture(m_sign->picture());
     }
+    const bool rescaled = dpi != oldDpi;
     computeBoxLimits(1300);
     m_engine->sizebox();
+    if (!rescaled)
+        return;
+    // The picture on display is placed again as a display at this DPI
+    // places it, and the whole window is painted anew.
+    if (!m_state.pichidden)
+        m_engine->disp();
+    update();
 }
 
 void Form1::mopfile()

@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
     // close handlers or questions.
     QObject::connect(&form, &orv::Form1::endProgram, &app, &orv::endApplication);
 
-    orv::StartupSplash splash(systemInfo.logicalDpi(), [&form] { form.showLoaded(); });
+    orv::StartupSplash splash(systemInfo, [&form] { form.showLoaded(); });
     splash.show();
     return QApplication::exec();
 }

@@ -1,10 +1,13 @@
 #include "startupsplash.h"
 
+#include "systeminfo.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <algorithm>
 
 namespace orv {
 
@@ -40,8 +43,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 } // namespace
 
-StartupSplash::StartupSplash(double logicalDpi, std::function<void()> handOver, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_placer(TwipScale(logicalDpi)),
+StartupSplash::StartupSplash(const SystemInfo &system, std::function<void()> handOver, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_placer(TwipScale(system.logicalDpi())),
       m_handOver(std::move(handOver))
 {
     setObjectName(QStringLiteral("frmSplash1"));
@@ -66,10 +69,20 @@ StartupSplash::StartupSplash(double logicalDpi, std::function<void()> handOver, 
     QLabel *name = makeLabel(this, "lblProductName", QStringLiteral("Orvanta"), script, 72);
     name->setAlignment(Qt::AlignCenter);
     m_placer.place(name, QRectF(240, 1800, 6330, 1755));
-    QLabel *platform = makeLabel(this, "lblPlatform", QStringLiteral("For Windows"), antiqua, 15.75);
+    QLabel *platform =
+        makeLabel(this, "lblPlatform", QStringLiteral("For ") + system.platformName(), antiqua, 15.75);
     m_placer.place(platform, QRectF(5040, 3240, 1950, 390));
-    QLabel *version = makeLabel(this, "lblVersion", QStringLiteral("95/98"), antiqua, 15.75);
+    QLabel *version = makeLabel(this, "lblVersion", system.systemVersion(), antiqua, 15.75);
     m_placer.place(version, QRectF(6000, 3600, 750, 390));
+    // A longer name than the place was drawn for grows to the left, keeping
+    // its right edge, and never past the left edge of the platform's line.
+    for (QLabel *label : {platform, version}) {
+        QRect r = label->geometry();
+        const int wanted = std::min(label->sizeHint().width(), r.right() - platform->x());
+        if (wanted > r.width())
+            r.setLeft(r.right() - wanted);
+        label->setGeometry(r);
+    }
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));

@@ -9,15 +9,18 @@ class QTimer;
 
 namespace orv {
 
-// The first window of a run: the product's name for 2.5 seconds, then the
-// hand-over to the main window.
+class SystemInfo;
+
+// The first window of a run: the product's name and the system it runs on
+// for 2.5 seconds, then the hand-over to the main window.
 class StartupSplash : public QWidget
 {
     Q_OBJECT
 public:
     // `handOver` shows the main window (loading it first); the splash stays
-    // on screen until it returns.
-    StartupSplash(double logicalDpi, std::function<void()> handOver, QWidget *parent = nullptr);
+    // on screen until it returns. `system` gives the DPI and the names of the
+    // platform and system shown.
+    StartupSplash(const SystemInfo &system, std::function<void()> handOver, QWidget *parent = nullptr);
 
     QTimer *timer() const { return m_timer; }
     // The timer's tick: show the main window, stop the timer, unload the splash.

@@ -76,8 +76,11 @@ void FileCommands::paste()
     QWidget *window = m_c.window;
     window->setCursor(Qt::WaitCursor);
     window->repaint();
-    pasteFiles(m_filecliplist, m_pasteto->folder(), m_c.services, window);
+    const std::vector<MovedFile> moved = pasteFiles(m_filecliplist, m_pasteto->folder(), m_c.services, window);
     window->unsetCursor();
+    const int before = m_c.state->curpic;
+    const std::vector<int> removed = followPaste(*m_c.list, moved);
+    afterRemoval(before, removed);
 }
 
 void FileCommands::deletefiles(bool permanent)
@@ -95,11 +98,16 @@ void FileCommands::deletefiles(bool permanent)
     shelldelete(paths, permanent, m_c.services, m_c.window);
 
     // Whatever the answers were, entries whose files are gone leave the list.
-    DisplayState &state = *m_c.state;
-    const int before = state.curpic;
-    const std::vector<int> removed = removeVanishedEntries(list, rows, *m_c.services.fileSystem);
+    const int before = m_c.state->curpic;
+    afterRemoval(before, removeVanishedEntries(list, rows, *m_c.services.fileSystem));
+}
+
+void FileCommands::afterRemoval(int before, const std::vector<int> &removed)
+{
     if (removed.empty())
         return;
+    DisplayState &state = *m_c.state;
+    PictureList &list = *m_c.list;
     state.curpic = curpicAfterRemoval(before, removed);
     m_c.engine->setCounter(state.curpic, list.count());
     // The picture on display was deleted: the one that took its place shows.

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <functional>
+#include <vector>
 
 class QListView;
 class QWidget;
@@ -45,7 +46,8 @@ public:
 
     void copy() { fillClipboard(false); }
     void cut() { fillClipboard(true); }
-    // Shows `pasteto` modally and pastes into the folder chosen.
+    // Shows `pasteto` modally and pastes into the folder chosen; list entries
+    // of moved files follow them.
     void paste();
     // Deletes the selected files, to the trash or, when `permanent`, for good,
     // then drops the entries whose files are gone.
@@ -61,6 +63,9 @@ protected:
 
 private:
     void fillClipboard(bool cut);
+    // The counter and the picture on display after the entries at `removed`
+    // left the list; `before` is the current position before.
+    void afterRemoval(int before, const std::vector<int> &removed);
     void message(const QString &text, int icon = 0);
     bool list2Key(QEvent *event);
 

@@ -4,6 +4,8 @@
 #include "fileoperations.h"
 #include "messageboxes.h"
 
+#include <algorithm>
+
 namespace orv {
 
 namespace {
@@ -46,8 +48,16 @@ QString deleteQuestion(const QStringList &paths, bool permanent)
     return question + QStringLiteral("\n\n") + fileListText(paths);
 }
 
-void shelldelete(const QStringList &paths, bool permanent, const PlatformServices &services, QWidget *parent)
+void shelldelete(const QStringList &listed, bool permanent, const PlatformServices &services, QWidget *parent)
 {
+    // A file listed twice is one file: deleted once, asked about once.
+    QStringList paths;
+    for (const QString &path : listed) {
+        if (std::none_of(paths.cbegin(), paths.cend(),
+                         [&](const QString &p) { return services.fileOperations->sameFile(p, path); }) &&
+            !paths.contains(path))
+            paths << path;
+    }
     if (paths.isEmpty())
         return;
     MessageBoxes &boxes = *services.messageBoxes;

@@ -15,7 +15,8 @@ QString deleteQuestion(const QStringList &paths, bool permanent);
 // Deletes the files after one question (Yes/No, No the default): to the
 // trash, or for good when `permanent`. A file whose drive has no trash is
 // deleted for good only after a second question of its own. Every failure is
-// reported in one message at the end. Which files are gone afterwards is for
+// reported in one message at the end. A file named more than once counts
+// once. Which files are gone afterwards is for
 // the caller to look at.
 void shelldelete(const QStringList &paths, bool permanent, const PlatformServices &services, QWidget *parent);
 

@@ -118,6 +118,9 @@ void ListForm::setClientWidth(double twips, bool initial)
     setMinimumSize(width, height);
     setMaximumWidth(width);
     resize(width, initial ? height : std::max(height, this->height()));
+    // Beyond the narrow window's edge List2 takes no focus, so Tab and the
+    // menu key stay in what the user sees.
+    m_list2->setFocusPolicy(twips > kNarrowWidth ? Qt::StrongFocus : Qt::NoFocus);
     placeLists();
 }
 

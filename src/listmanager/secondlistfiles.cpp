@@ -48,6 +48,11 @@ void SecondListFiles::openAnother()
     }
     m_dialogFileName = chosen->constFirst();
     ListFileReader::Result read = ListFileReader::read(m_dialogFileName);
+    // Refused as the main window refuses it; the second list stays new.
+    if (read.tooLarge) {
+        message(ListFileReader::tooLargeText(m_dialogFileName), MsgIcon::Critical);
+        return;
+    }
     // Entries read before a failure stay in the list.
     m_second.setEntries(std::move(read.entries));
     if (read.error != FileError::None) {

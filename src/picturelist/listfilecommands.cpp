@@ -57,11 +57,7 @@ void ListFileCommands::openlistclick(const QString &path)
     }
     ListFileReader::Result read = ListFileReader::read(path);
     if (read.tooLarge) {
-        message(QStringLiteral("The list file %1 is too large: it would hold more than %2 pictures. "
-                               "It was not opened.")
-                    .arg(QDir::toNativeSeparators(path))
-                    .arg(ListFileReader::MaxRecords),
-                MsgIcon::Critical);
+        message(ListFileReader::tooLargeText(path), MsgIcon::Critical);
         return;
     }
     if (FileError::isFileAccess(read.error) && read.entries.empty()) {

@@ -7,6 +7,7 @@
 #include "regularfile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 
 namespace orv {
@@ -96,6 +97,14 @@ ListFileReader::Result ListFileReader::read(const QString &path, qsizetype maxRe
     if (result.error != FileError::None)
         return result;
     return read(file, maxRecords);
+}
+
+QString ListFileReader::tooLargeText(const QString &path)
+{
+    return QStringLiteral("The list file %1 is too large: it would hold more than %2 pictures. "
+                          "It was not opened.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(MaxRecords);
 }
 
 ListFileReader::Result ListFileReader::parse(const QByteArray &bytes)

@@ -35,6 +35,8 @@ public:
     static Result read(const QString &path, qsizetype maxRecords = MaxRecords);
     static Result read(QIODevice &device, qsizetype maxRecords = MaxRecords);
     static Result parse(const QByteArray &bytes);
+    // The message that refuses a list file that is too large.
+    static QString tooLargeText(const QString &path);
 };
 
 } // namespace orv

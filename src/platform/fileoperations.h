@@ -34,15 +34,28 @@ class FileOperations
 public:
     virtual ~FileOperations() = default;
 
-    // Copies `file` into `folder` under its own name, replacing a file of
-    // that name there without asking. Writes a temporary file beside the
-    // destination and renames it into place.
-    virtual FileOpResult copyInto(const QString &file, const QString &folder) = 0;
+    // Copies `file` into `folder` under `name` (empty: its own name), never
+    // replacing anything: a name in use there gives AlreadyExists. Writes a
+    // temporary file beside the destination, flushes it to disk and renames
+    // it into place. A symbolic link is copied as the picture it points to.
+    virtual FileOpResult copyInto(const QString &file, const QString &folder, const QString &name = {}) = 0;
 
-    // Moves `file` into `folder`, replacing likewise. On the same file
-    // system one rename; across file systems a copy flushed to disk under a
-    // temporary name, renamed into place, and only then the source removed.
-    virtual FileOpResult moveInto(const QString &file, const QString &folder) = 0;
+    // Moves `file` into `folder` likewise. On the same file system one
+    // rename; across file systems, or for a symbolic link (which would point
+    // elsewhere from its new folder), a copy flushed to disk under a temporary
+    // name, renamed into place, and only then the source removed.
+    virtual FileOpResult moveInto(const QString &file, const QString &folder, const QString &name = {}) = 0;
+
+    // Whether anything (file, folder, link, even a broken one) has this path.
+    virtual bool exists(const QString &path) = 0;
+
+    // Whether the two paths name one file (links followed).
+    virtual bool sameFile(const QString &a, const QString &b) = 0;
+
+    // Removes the temporary files that an interrupted copy of this program
+    // left in `folder` (`.orvanta-XXXXXX`); one that a copy is writing now is
+    // left alone.
+    virtual void removeStaleTemporaries(const QString &folder) = 0;
 
     // Sends the file to the trash, where the desktop can restore it from.
     virtual FileOpResult moveToTrash(const QString &file) = 0;

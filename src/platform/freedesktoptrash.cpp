@@ -118,7 +118,34 @@ QString ownTrash(const QString &top)
     return withSubfolders(own) ? own : QString();
 }
 
+// The longest name, in bytes, that `folder` holds.
+int nameMax(const QString &folder)
+{
+    const long max = ::pathconf(encoded(folder).constData(), _PC_NAME_MAX);
+    return max > 0 ? int(max) : 255;
+}
+
 } // namespace
+
+QString FreedesktopTrash::storedName(const QString &name, int n, int maxBytes)
+{
+    const QString number = n == 1 ? QString() : QLatin1Char('.') + QString::number(n);
+    const auto fits = [maxBytes](const QString &candidate) {
+        return encoded(candidate + QStringLiteral(".trashinfo")).size() <= maxBytes;
+    };
+    if (fits(name + number))
+        return name + number;
+    // Too long for the info file's name: shortened, keeping the extension
+    // when it leaves room; the info file keeps the original name.
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    QString extension = dot > 0 ? name.mid(dot) : QString();
+    if (!fits(QStringLiteral("x") + number + extension))
+        extension.clear();
+    QString stem = name.left(name.size() - extension.size());
+    while (!stem.isEmpty() && !fits(stem + number + extension))
+        stem.chop(stem.size() > 1 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem + number + extension;
+}
 
 FreedesktopTrash::FreedesktopTrash(const QString &homeTrash) : m_homeTrash(QDir::cleanPath(homeTrash)) {}
 
@@ -165,6 +192,10 @@ FileOpResult FreedesktopTrash::trash(const QString &file, const QDateTime &when)
     if (S_ISDIR(st.st_mode))
         return FileOpResult::failed(QStringLiteral("It is a folder, not a file."));
 
+    // A folder that cannot be written to keeps its files: no trash could
+    // take them, and deleting them for good would fail as well.
+    if (::access(encoded(parentOf(path)).constData(), W_OK) != 0)
+        return FileOpResult::failed(reasonOf(errno));
     QString top;
     const QString trash = trashFolderFor(path, &top);
     if (trash.isEmpty())
@@ -175,8 +206,9 @@ FileOpResult FreedesktopTrash::trash(const QString &file, const QDateTime &when)
 
     // The info file reserves the name in the trash.
     const QString name = QFileInfo(path).fileName();
+    const int maxBytes = nameMax(trash + QStringLiteral("/info"));
     for (int n = 1; n < 100000; ++n) {
-        const QString candidate = n == 1 ? name : name + QLatin1Char('.') + QString::number(n);
+        const QString candidate = storedName(name, n, maxBytes);
         const QByteArray info =
             encoded(trash + QStringLiteral("/info/") + candidate + QStringLiteral(".trashinfo"));
         const QByteArray stored = encoded(trash + QStringLiteral("/files/") + candidate);

@@ -7,8 +7,15 @@ class QWidget;
 namespace orv {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgButtons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
-enum class MsgResult { Ok, Cancel, Retry, Yes, No };
+enum class MsgButtons {
+    Ok,
+    OkCancel,
+    RetryCancel,
+    YesNo,
+    YesNoCancel,
+    ReplaceKeepBothSkipCancel, // "&Replace", "&Keep both", "&Skip", Cancel
+};
+enum class MsgResult { Ok, Cancel, Retry, Yes, No, Replace, KeepBoth, Skip };
 
 struct MessageRequest {
     QString text;

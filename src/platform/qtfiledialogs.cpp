@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace orv {
 
@@ -15,7 +16,12 @@ QStringList qtNameFilters(const QString &barFilter)
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         // "*.*" means every file on Windows; on Linux it would skip names without a dot.
         patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        // A caption that names its patterns already ("pic. list (*.pvl)")
+        // gets them once, from the pattern part.
+        static const QRegularExpression named(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+        QString caption = parts[i];
+        caption.remove(named);
+        out << caption + QStringLiteral(" (") + patterns + QLatin1Char(')');
     }
     return out;
 }

@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -25,10 +27,10 @@ FileOpResult failedWith(int err)
     return FileOpResult::failed(qt_error_string(err));
 }
 
-QString destinationOf(const QString &file, const QString &folder)
+QString destinationOf(const QString &file, const QString &folder, const QString &name)
 {
     return QDir(QDir::fromNativeSeparators(folder))
-        .filePath(QFileInfo(QDir::fromNativeSeparators(file)).fileName());
+        .filePath(name.isEmpty() ? QFileInfo(QDir::fromNativeSeparators(file)).fileName() : name);
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -58,171 +60,20 @@ bool writeAll(int fd, const char *data, ssize_t size)
     return true;
 }
 
-// Copies `source` into a new temporary file in `folder` with the source's
-// permissions and modification time; flushed to disk when `flush`. On
-// failure nothing is left in the folder.
-FileOpResult copyToTemporary(const QByteArray &source, const struct stat &sourceStat,
-                             const QByteArray &folder, bool flush, QByteArray *temporary)
-{
-    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return failedWith(errno);
-    QByteArray name = folder + "/.orvanta-XXXXXX";
-    const int out = ::mkostemp(name.data(), O_CLOEXEC);
-    if (out < 0) {
-        const int err = errno;
-        ::close(in);
-        return failedWith(err);
-    }
-    const auto fail = [&](int err) {
-        ::close(in);
-        ::close(out);
-        ::unlink(name.constData());
-        return failedWith(err);
-    };
+// A file of ours left by a copy: ".orvanta-" and the six letters mkostemp
+// chose.
+const char temporaryPrefix[] = ".orvanta-";
 
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            break;
-        if (!writeAll(out, buffer.data(), n))
-            return fail(errno);
-    }
-    // The copy keeps the source's permissions and date, as a shell copy does.
-    ::fchmod(out, sourceStat.st_mode & 07777);
-    const struct timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
-    ::futimens(out, times);
-    if (flush && ::fsync(out) != 0)
-        return fail(errno);
-    ::close(in);
-    if (::close(out) != 0) {
-        const int err = errno;
-        ::unlink(name.constData());
-        return failedWith(err);
-    }
-    *temporary = name;
-    return FileOpResult::done();
+bool isTemporaryName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.orvanta-[A-Za-z0-9]{6}$"));
+    return pattern.match(name).hasMatch();
 }
 
-bool syncFolder(const QByteArray &folder)
+// Renames `from` to `to` unless something has the name `to`: then
+// AlreadyExists, also when it appears between any check and the rename.
+FileOpResult renameNoReplace(const QByteArray &a, const QByteArray &b)
 {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-// A copy of `source` under a temporary name in `folder`, then renamed to
-// `destination` (replacing a file of that name); no temporary file is left
-// behind on failure.
-FileOpResult copyIntoPlace(const QByteArray &source, const struct stat &st, const QByteArray &folder,
-                           bool flush, const QByteArray &destination)
-{
-    QByteArray temporary;
-    if (FileOpResult r = copyToTemporary(source, st, folder, flush, &temporary); !r.ok())
-        return r;
-    if (::rename(temporary.constData(), destination.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temporary.constData());
-        return failedWith(err);
-    }
-    return FileOpResult::done();
-}
-
-// The source must be a file; a folder or a device is refused.
-FileOpResult statSource(const QByteArray &source, struct stat *st)
-{
-    if (::stat(source.constData(), st) != 0)
-        return failedWith(errno);
-    if (!S_ISREG(st->st_mode))
-        return FileOpResult::failed(QStringLiteral("It is not a file."));
-    return FileOpResult::done();
-}
-
-} // namespace
-
-QtFileOperations::QtFileOperations(const QString &homeTrash) : m_trash(homeTrash) {}
-
-FileOpResult QtFileOperations::copyInto(const QString &file, const QString &folder)
-{
-    if (folder.isEmpty())
-        return failedWith(ENOENT);
-    const QByteArray source = encoded(file);
-    struct stat st;
-    if (FileOpResult r = statSource(source, &st); !r.ok())
-        return r;
-    const QByteArray destination = encoded(destinationOf(file, folder));
-    // A copy onto itself would only put the file at risk.
-    if (isFile(destination, st))
-        return FileOpResult::of(FileOpResult::Unchanged);
-
-    return copyIntoPlace(source, st, encoded(folder), false, destination);
-}
-
-FileOpResult QtFileOperations::moveInto(const QString &file, const QString &folder)
-{
-    if (folder.isEmpty())
-        return failedWith(ENOENT);
-    const QByteArray source = encoded(file);
-    struct stat st;
-    if (FileOpResult r = statSource(source, &st); !r.ok())
-        return r;
-    const QByteArray destination = encoded(destinationOf(file, folder));
-    if (isFile(destination, st))
-        return FileOpResult::of(FileOpResult::Unchanged);
-
-    if (::rename(source.constData(), destination.constData()) == 0)
-        return FileOpResult::done();
-    if (errno != EXDEV)
-        return failedWith(errno);
-
-    // Another file system: the copy is on disk under its own name before the
-    // source goes.
-    const QByteArray target = encoded(folder);
-    if (FileOpResult r = copyIntoPlace(source, st, target, true, destination); !r.ok())
-        return r;
-    if (!syncFolder(target))
-        return FileOpResult::failed(
-            QStringLiteral(
-                "It was copied, but the copy could not be flushed to disk (%1); the original was kept.")
-                .arg(qt_error_string(errno)));
-    if (::unlink(source.constData()) != 0)
-        return FileOpResult::failed(
-            QStringLiteral("It was copied, but the original could not be removed (%1).")
-                .arg(qt_error_string(errno)));
-    return FileOpResult::done();
-}
-
-FileOpResult QtFileOperations::moveToTrash(const QString &file)
-{
-    return m_trash.trash(file);
-}
-
-FileOpResult QtFileOperations::remove(const QString &file)
-{
-    const QByteArray path = encoded(file);
-    struct stat st;
-    if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
-        return FileOpResult::failed(QStringLiteral("It is a folder, not a file."));
-    if (::unlink(path.constData()) != 0)
-        return failedWith(errno);
-    return FileOpResult::done();
-}
-
-FileOpResult QtFileOperations::rename(const QString &from, const QString &to)
-{
-    const QByteArray a = encoded(from);
-    const QByteArray b = encoded(to);
-    if (a == b)
-        return FileOpResult::of(FileOpResult::Unchanged);
     // The new name taken by the same file: only its letters' case changes,
     // on a file system that ignores case.
     const auto takenBy = [&a, &b] {
@@ -262,6 +113,196 @@ FileOpResult QtFileOperations::rename(const QString &from, const QString &to)
     const int err = errno;
     ::unlink(b.constData());
     return failedWith(err);
+}
+
+// A copy of `source` (its permissions and modification time too, as a shell
+// copy keeps them) written under a temporary name in `folder`, flushed to
+// disk and renamed to `destination`, which it never replaces. The temporary
+// file is locked while it is written, so that another paste into the folder
+// can tell it from one an interrupted copy left; nothing is left behind on
+// failure.
+FileOpResult copyIntoPlace(const QByteArray &source, const struct stat &sourceStat, const QByteArray &folder,
+                           const QByteArray &destination)
+{
+    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return failedWith(errno);
+    QByteArray name = folder + '/' + temporaryPrefix + "XXXXXX";
+    const int out = ::mkostemp(name.data(), O_CLOEXEC);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        return failedWith(err);
+    }
+    ::flock(out, LOCK_EX);
+    const auto fail = [&](const FileOpResult &r) {
+        ::close(in);
+        ::unlink(name.constData());
+        ::close(out);
+        return r;
+    };
+
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(failedWith(errno));
+        }
+        if (n == 0)
+            break;
+        if (!writeAll(out, buffer.data(), n))
+            return fail(failedWith(errno));
+    }
+    ::fchmod(out, sourceStat.st_mode & 07777);
+    const struct timespec times[2] = {sourceStat.st_atim, sourceStat.st_mtim};
+    ::futimens(out, times);
+    // On disk before it takes the name: a crash never leaves an empty file
+    // where the picture should be.
+    if (::fsync(out) != 0)
+        return fail(failedWith(errno));
+    if (FileOpResult r = renameNoReplace(name, destination); !r.ok())
+        return fail(r);
+    ::close(in);
+    ::close(out);
+    return FileOpResult::done();
+}
+
+bool syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// The source must be a file (or a link to one); a folder or a device is
+// refused.
+FileOpResult statSource(const QByteArray &source, struct stat *st)
+{
+    if (::stat(source.constData(), st) != 0)
+        return failedWith(errno);
+    if (!S_ISREG(st->st_mode))
+        return FileOpResult::failed(QStringLiteral("It is not a file."));
+    return FileOpResult::done();
+}
+
+} // namespace
+
+QtFileOperations::QtFileOperations(const QString &homeTrash) : m_trash(homeTrash) {}
+
+FileOpResult QtFileOperations::copyInto(const QString &file, const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return failedWith(ENOENT);
+    const QByteArray source = encoded(file);
+    struct stat st;
+    if (FileOpResult r = statSource(source, &st); !r.ok())
+        return r;
+    const QByteArray destination = encoded(destinationOf(file, folder, name));
+    // A copy onto itself would only put the file at risk.
+    if (isFile(destination, st))
+        return FileOpResult::of(FileOpResult::Unchanged);
+
+    return copyIntoPlace(source, st, encoded(folder), destination);
+}
+
+FileOpResult QtFileOperations::moveInto(const QString &file, const QString &folder, const QString &name)
+{
+    if (folder.isEmpty())
+        return failedWith(ENOENT);
+    const QByteArray source = encoded(file);
+    struct stat st;
+    if (FileOpResult r = statSource(source, &st); !r.ok())
+        return r;
+    const QByteArray destination = encoded(destinationOf(file, folder, name));
+    if (isFile(destination, st))
+        return FileOpResult::of(FileOpResult::Unchanged);
+
+    // A link keeps its target's name as written, which from another folder
+    // may lead nowhere: it arrives as the picture, as a copy does.
+    const QByteArray target = encoded(folder);
+    struct stat here;
+    struct stat there;
+    if (::lstat(source.constData(), &here) != 0 || ::stat(target.constData(), &there) != 0)
+        return failedWith(errno);
+    if (!S_ISLNK(here.st_mode) && here.st_dev == there.st_dev)
+        return renameNoReplace(source, destination);
+
+    // Another file system: the copy is on disk under its own name before the
+    // source goes.
+    if (FileOpResult r = copyIntoPlace(source, st, target, destination); !r.ok())
+        return r;
+    if (!syncFolder(target))
+        return FileOpResult::failed(
+            QStringLiteral(
+                "It was copied, but the copy could not be flushed to disk (%1); the original was kept.")
+                .arg(qt_error_string(errno)));
+    if (::unlink(source.constData()) != 0)
+        return FileOpResult::failed(
+            QStringLiteral("It was copied, but the original could not be removed (%1).")
+                .arg(qt_error_string(errno)));
+    return FileOpResult::done();
+}
+
+bool QtFileOperations::exists(const QString &path)
+{
+    struct stat st;
+    return ::lstat(encoded(path).constData(), &st) == 0;
+}
+
+bool QtFileOperations::sameFile(const QString &a, const QString &b)
+{
+    struct stat st;
+    return ::stat(encoded(a).constData(), &st) == 0 && isFile(encoded(b), st);
+}
+
+void QtFileOperations::removeStaleTemporaries(const QString &folder)
+{
+    const QStringList names =
+        QDir(QDir::fromNativeSeparators(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (!isTemporaryName(name))
+            continue;
+        const QByteArray path = encoded(QDir(QDir::fromNativeSeparators(folder)).filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        // Only our own files, and none that a copy holds locked.
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
+FileOpResult QtFileOperations::moveToTrash(const QString &file)
+{
+    return m_trash.trash(file);
+}
+
+FileOpResult QtFileOperations::remove(const QString &file)
+{
+    const QByteArray path = encoded(file);
+    struct stat st;
+    if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return FileOpResult::failed(QStringLiteral("It is a folder, not a file."));
+    if (::unlink(path.constData()) != 0)
+        return failedWith(errno);
+    return FileOpResult::done();
+}
+
+FileOpResult QtFileOperations::rename(const QString &from, const QString &to)
+{
+    const QByteArray a = encoded(from);
+    const QByteArray b = encoded(to);
+    if (a == b)
+        return FileOpResult::of(FileOpResult::Unchanged);
+    return renameNoReplace(a, b);
 }
 
 } // namespace orv

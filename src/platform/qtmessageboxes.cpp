@@ -11,6 +11,9 @@ namespace {
 struct ButtonDef {
     QMessageBox::StandardButton button;
     MsgResult result;
+    // A button of the program's own: its caption and role.
+    const char *caption = nullptr;
+    QMessageBox::ButtonRole role = QMessageBox::InvalidRole;
 };
 
 std::vector<ButtonDef> buttonsFor(MsgButtons set)
@@ -27,6 +30,11 @@ std::vector<ButtonDef> buttonsFor(MsgButtons set)
     case MsgButtons::YesNoCancel:
         return {{QMessageBox::Yes, MsgResult::Yes},
                 {QMessageBox::No, MsgResult::No},
+                {QMessageBox::Cancel, MsgResult::Cancel}};
+    case MsgButtons::ReplaceKeepBothSkipCancel:
+        return {{QMessageBox::NoButton, MsgResult::Replace, "&Replace", QMessageBox::DestructiveRole},
+                {QMessageBox::NoButton, MsgResult::KeepBoth, "&Keep both", QMessageBox::AcceptRole},
+                {QMessageBox::NoButton, MsgResult::Skip, "&Skip", QMessageBox::RejectRole},
                 {QMessageBox::Cancel, MsgResult::Cancel}};
     }
     return {{QMessageBox::Ok, MsgResult::Ok}};
@@ -55,19 +63,19 @@ MsgResult QtMessageBoxes::show(QWidget *parent, const MessageRequest &request)
 {
     QMessageBox box(iconFor(request.icon), request.title, request.text, QMessageBox::NoButton, parent);
     const auto defs = buttonsFor(request.buttons);
-    QMessageBox::StandardButtons all;
+    std::vector<QPushButton *> buttons;
     for (const auto &d : defs)
-        all |= d.button;
-    box.setStandardButtons(all);
+        buttons.push_back(d.caption ? box.addButton(QString::fromUtf8(d.caption), d.role)
+                                    : box.addButton(d.button));
     const int def =
         (request.defaultButton >= 0 && request.defaultButton < int(defs.size())) ? request.defaultButton : 0;
-    box.setDefaultButton(defs[size_t(def)].button);
+    box.setDefaultButton(buttons[size_t(def)]);
     // Escape and the close box give the "negative" answer of the set.
-    box.setEscapeButton(defs.back().button);
-    const auto pressed = QMessageBox::StandardButton(box.exec());
-    for (const auto &d : defs)
-        if (d.button == pressed)
-            return d.result;
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return defs[i].result;
     return defs.back().result;
 }
 

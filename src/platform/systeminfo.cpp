@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSysInfo>
 
 namespace orv {
 
@@ -40,6 +41,41 @@ QSizeF QtSystemInfo::workAreaTwips() const
     const QRect area = screen->availableGeometry();
     const double perPixel = 1440.0 / logicalDpi();
     return QSizeF(area.width() * perPixel, area.height() * perPixel);
+}
+
+} // namespace orv
+
+namespace orv {
+
+QString QtSystemInfo::platformName() const
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#else
+    const QString kernel = QSysInfo::kernelType();
+    return kernel.left(1).toUpper() + kernel.mid(1);
+#endif
+}
+
+QString QtSystemInfo::systemVersion() const
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return QSysInfo::productVersion();
+#else
+    // The distribution's id and version from os-release: "debian", "12".
+    const QString type = QSysInfo::productType();
+    const QString version = QSysInfo::productVersion();
+    if (type.isEmpty() || type == QLatin1String("unknown"))
+        return {};
+    QString name = type.left(1).toUpper() + type.mid(1);
+    if (!version.isEmpty() && version != QLatin1String("unknown"))
+        name += QLatin1Char(' ') + version;
+    return name;
+#endif
 }
 
 } // namespace orv

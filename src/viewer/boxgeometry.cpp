@@ -32,6 +32,12 @@ SizeboxGeometry sizeboxGeometry(int W, int H, int MW, int MH, int T)
     g.image2 = QRectF(marginH + 15, marginV + T + 15, W, H + 5);
     g.vscroll = QRectF(g.image2.width() + g.image2.left() + 10, marginV + T - 10, 255, H + 20);
     g.hscroll = QRectF(marginH - 10, g.image2.height() + g.image2.top() + 15, W + 230, 255);
+    // The client area spans the work area (MW + 200): a box as wide as the
+    // limit keeps its scroll bars inside it.
+    const double clientWidth = MW + 200.0;
+    g.hscroll.setLeft(std::max(0.0, g.hscroll.left()));
+    g.hscroll.setRight(std::min(clientWidth, g.hscroll.right()));
+    g.vscroll.moveLeft(std::max(0.0, std::min(g.vscroll.left(), clientWidth - g.vscroll.width())));
 
     g.marup = QRectF(0, T, 9600, marginV);
     g.mardn = QRectF(0, T + g.marup.height() + H + 15, 9615, g.marup.height() + 2715);

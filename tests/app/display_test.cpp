@@ -1,6 +1,7 @@
 #include "form1fixture.h"
 #include "listfilecommands.h"
 #include "listfilewriter.h"
+#include "maintoolbar.h"
 
 #include <QFile>
 
@@ -65,6 +66,29 @@ TEST_F(Form1Test, LargePictureFillsTheViewingAreaAndScrolls)
     EXPECT_DOUBLE_EQ(placer().left(view()->image1()), 50 - 1000);
     view()->vscroll()->setValue(300);
     EXPECT_DOUBLE_EQ(placer().top(view()->image1()), 410 - 300);
+}
+
+// Nothing of the window lies outside the work area it covers, whatever its
+// width (odd ones too) and with a picture larger than the box both ways.
+TEST_F(Form1Test, EverythingStaysInsideTheWorkArea)
+{
+    const QSize areas[] = {{1280, 1024}, {1281, 1023}, {1024, 1280}, {700, 500}};
+    for (const QSize pixels : areas) {
+        SCOPED_TRACE(std::to_string(pixels.width()) + "x" + std::to_string(pixels.height()));
+        platform.systemInfo.workArea = QSizeF(pixels * 15);
+        form.reset();
+        start();
+        appendPicture(QStringLiteral("big.jpg"), pixels.width() * 30, pixels.height() * 20);
+        form->engine().disp();
+        const QRect client = view()->rect();
+        EXPECT_LE(client.width(), pixels.width());
+        for (QWidget *w : {static_cast<QWidget *>(form->findChild<MainToolbar *>()),
+                           static_cast<QWidget *>(view()->hscroll()), static_cast<QWidget *>(view()->vscroll())}) {
+            ASSERT_TRUE(w->isVisibleTo(form.get()));
+            EXPECT_TRUE(client.contains(w->geometry())) << w->metaObject()->className() << " at "
+                                                        << w->geometry().x() << ".." << w->geometry().right();
+        }
+    }
 }
 
 TEST_F(Form1Test, FitLayoutShapesTheBoxFromThePreviousOne)

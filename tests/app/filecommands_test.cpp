@@ -11,6 +11,7 @@
 #include "toolbutton.h"
 
 #include <QAction>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -351,6 +352,101 @@ TEST_F(FileCommandsTest, CutThenPasteMovesAfterTheQuestion)
     EXPECT_EQ(form->fileCommands().filecliplist().entries(), QStringList{"cut"});
     paste(MsgResult::Ok);
     EXPECT_TRUE(platform.messageBoxes.shown.isEmpty());
+}
+
+// Two cameras' IMG_0001.jpg and a p1.jpg that the destination holds already,
+// cut and pasted together: one question, and every photo is somewhere
+// afterwards (destination, trash or where it was); the list follows.
+TEST_F(FileCommandsTest, TakenNamesAreAskedOnceAndNothingIsLost)
+{
+    const struct {
+        MsgResult answer;
+        QStringList where; // "content: place" of every photo afterwards
+        QStringList list;  // the list's full paths afterwards (relative to dir)
+    } rows[] = {
+        {MsgResult::Replace,
+         {"A: trash", "B: dest/IMG_0001.jpg", "new p1: dest/p1.jpg", "old p1: trash"},
+         {"dest/IMG_0001.jpg", "dest/p1.jpg"}},
+        {MsgResult::KeepBoth,
+         {"A: dest/IMG_0001.jpg", "B: dest/IMG_0001 (2).jpg", "new p1: dest/p1 (2).jpg", "old p1: dest/p1.jpg"},
+         {"dest/IMG_0001.jpg", "dest/IMG_0001 (2).jpg", "dest/p1 (2).jpg"}},
+        {MsgResult::Skip,
+         {"A: dest/IMG_0001.jpg", "B: b/IMG_0001.jpg", "new p1: pics/p1.jpg", "old p1: dest/p1.jpg"},
+         {"dest/IMG_0001.jpg", "b/IMG_0001.jpg", "pics/p1.jpg"}},
+        {MsgResult::Cancel,
+         {"A: a/IMG_0001.jpg", "B: b/IMG_0001.jpg", "new p1: pics/p1.jpg", "old p1: dest/p1.jpg"},
+         {"a/IMG_0001.jpg", "b/IMG_0001.jpg", "pics/p1.jpg"}},
+    };
+    startWithFiles(0);
+    const QString trash = dataHome.filePath(QStringLiteral("Trash/files"));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(int(row.answer));
+        for (const char *folder : {"a", "b", "dest", "pics"})
+            QDir(dir.filePath(folder)).removeRecursively();
+        QDir(dataHome.path()).removeRecursively();
+        form->pictureList().clear();
+        writeFile(dir.filePath("a/IMG_0001.jpg"), "A");
+        writeFile(dir.filePath("b/IMG_0001.jpg"), "B");
+        writeFile(dir.filePath("dest/p1.jpg"), "old p1");
+        writeFile(dir.filePath("dest/.orvanta-x1Y2z3"), "half a copy");
+        form->pictureList().append("IMG_0001.jpg", dir.filePath("a"));
+        form->pictureList().append("IMG_0001.jpg", dir.filePath("b"));
+        addFile("p1.jpg", "new p1");
+        select({0, 1, 2});
+        menuItem("medit", "mcut");
+        platform.messageBoxes.shown.clear();
+        platform.messageBoxes.answers = {MsgResult::Ok, row.answer};
+        pasteInto("dest");
+        menuItem("medit", "mpaste");
+
+        ASSERT_EQ(platform.messageBoxes.shown.size(), 2) << platform.messageBoxes.texts().join("\n").toStdString();
+        const MessageRequest &question = platform.messageBoxes.shown[1];
+        EXPECT_EQ(question.buttons, MsgButtons::ReplaceKeepBothSkipCancel);
+        EXPECT_EQ(question.defaultButton, 1);
+        EXPECT_TRUE(question.text.contains("\n\nIMG_0001.jpg\np1.jpg\n\n")) << question.text.toStdString();
+        QStringList where;
+        QDirIterator files(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            where << QString::fromUtf8(readFile(path)) + ": " + QDir(dir.path()).relativeFilePath(path);
+        }
+        QDirIterator trashed(trash, QDir::Files);
+        while (trashed.hasNext())
+            where << QString::fromUtf8(readFile(trashed.next())) + ": trash";
+        where.sort();
+        EXPECT_EQ(where, row.where) << "the half copy is gone, every photo is somewhere";
+        QStringList paths;
+        for (int i = 0; i < form->pictureList().count(); ++i)
+            paths << QDir(dir.path()).relativeFilePath(form->pictureList().fullPath(i));
+        EXPECT_EQ(paths, row.list);
+    }
+}
+
+// A file listed twice goes to the trash once, without a false failure; a
+// folder in the way of a paste is named as the cause.
+TEST_F(FileCommandsTest, TwiceListedFilesAndFoldersInTheWay)
+{
+    startWithFiles(3);
+    form->pictureList().append("p1.jpg", pics);
+    select({0, 3});
+    menuItem("mfile", "mdel");
+    EXPECT_EQ(platform.fileOperations.log(), QStringList{"trash " + pics + "/p1.jpg"});
+    EXPECT_EQ(platform.messageBoxes.texts(), QStringList{"Move this file to the trash?\n\n" + pics + "/p1.jpg"});
+    EXPECT_EQ(names(), (QStringList{"p2.jpg", "p3.jpg"}));
+
+    platform.messageBoxes.shown.clear();
+    QDir().mkpath(dir.filePath("dest/p3.jpg"));
+    select({1});
+    menuItem("medit", "mcopy");
+    platform.messageBoxes.answers = {MsgResult::Replace};
+    pasteInto("dest");
+    menuItem("medit", "mpaste");
+    ASSERT_EQ(platform.messageBoxes.shown.size(), 2);
+    EXPECT_EQ(platform.messageBoxes.shown[1].text,
+              "This file could not be copied to " + dir.filePath("dest") + ":\n" + pics + "/p3.jpg: " +
+                  dir.filePath("dest/p3.jpg") +
+                  " could not be moved to the trash to make room: It is a folder, not a file.");
+    EXPECT_TRUE(QFileInfo(dir.filePath("dest/p3.jpg")).isDir());
 }
 
 TEST_F(FileCommandsTest, RenameKeepsTheExtensionAndRefusesBadNames)

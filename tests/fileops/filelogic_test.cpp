@@ -4,6 +4,7 @@
 #include "fakeplatform.h"
 #include "fileclipboard.h"
 #include "fileproperties.h"
+#include "pasteplan.h"
 #include "picturelist.h"
 #include "renamerules.h"
 #include "shelldelete.h"
@@ -12,6 +13,42 @@
 
 namespace orv {
 namespace {
+
+// Which pasted names are taken, and the free names "keep both" gives.
+TEST(PastePlan, TakenNamesAndFreeNames)
+{
+    const QStringList inFolder{"IMG_0001.jpg", "IMG_0001 (2).jpg", "notes", ".hidden", "own.jpg"};
+    const PasteFolder folder{"/c", [&](const QString &name) { return inFolder.contains(name); },
+                             [](const QString &source, const QString &) { return source == "/c/own.jpg"; }};
+    const std::vector<PasteItem> items = planPaste(
+        {"/a/IMG_0001.jpg", "/b/IMG_0001.jpg", "/a/new.jpg", "/b/new.jpg", "/c/own.jpg", "/a/notes"}, folder);
+    QStringList taken;
+    for (const PasteItem &item : items)
+        taken << item.name + (item.taken ? "*" : "");
+    EXPECT_EQ(taken, (QStringList{"IMG_0001.jpg*", "IMG_0001.jpg*", "new.jpg", "new.jpg*", "own.jpg", "notes*"}));
+    EXPECT_EQ(takenNames(items), (QStringList{"IMG_0001.jpg", "new.jpg", "notes"}));
+
+    const struct {
+        const char *name;
+        QStringList used;
+        const char *free;
+    } rows[] = {
+        {"IMG_0001.jpg", {}, "IMG_0001 (3).jpg"},
+        {"IMG_0001.jpg", {"IMG_0001 (3).jpg"}, "IMG_0001 (4).jpg"},
+        {"new.jpg", {}, "new (2).jpg"},
+        {"notes", {}, "notes (2)"},
+        {".hidden", {}, ".hidden (2)"},
+        {"a.tar.gz", {}, "a.tar (2).gz"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(freeName(row.name, row.used, folder.taken), QLatin1String(row.free)) << row.name;
+    EXPECT_EQ(conflictQuestion({"IMG_0001.jpg"}, "/c"),
+              "A file of this name is already in /c, or is pasted twice:\n\nIMG_0001.jpg\n\n"
+              "Replace: the files there go to the trash.\n"
+              "Keep both: the pasted files take free names, such as \"IMG_0001 (2).jpg\".\n"
+              "Skip: these files are not pasted.");
+    EXPECT_TRUE(conflictQuestion({"a.jpg", "b.jpg"}, "/c").startsWith("Files of these 2 names are already in /c"));
+}
 
 TEST(FileProperties, SizeIsCutToHundredthsOfAKilobyte)
 {

@@ -3,6 +3,7 @@
 #include "twipplacer.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMenuBar>
 
 using namespace orv;
@@ -249,6 +250,28 @@ TEST_F(ListFormTest, TheContextMenuKeyOpensTheFocusedListsPopup)
     QTest::keyClick(view("List1"), Qt::Key_Menu);
     EXPECT_TRUE(form->popmain()->isVisible());
     form->popmain()->close();
+}
+
+// Tab goes round what the window shows: never to List2 beyond the narrow
+// window's edge, so the main list keeps its selection; once widened it does.
+TEST_F(ListFormTest, TabSkipsTheSecondListUntilItIsUncovered)
+{
+    open(QStringLiteral("abc"));
+    click(view("List1"), 1);
+    for (const bool wide : {false, true}) {
+        QStringList focused;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            focused << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(focused.contains(QStringLiteral("List2")), wide) << focused.join(' ').toStdString();
+        if (!wide) {
+            EXPECT_EQ(view("List1")->selectionModel()->selectedRows().size(), 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+            EXPECT_FALSE(form->pop2()->isVisible());
+            startSecond(QStringLiteral("xyz"));
+        }
+    }
 }
 
 TEST_F(ListFormTest, TheFocusComingBackFromAMenuOrAnotherWindowLeavesTheSelectionsAlone)

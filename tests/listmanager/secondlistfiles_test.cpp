@@ -2,9 +2,11 @@
 #include "listfilereader.h"
 #include "listfilewriter.h"
 #include "listformfixture.h"
+#include "oddfiles.h"
 #include "testutils.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace orv;
@@ -154,6 +156,24 @@ TEST_F(SecondListFilesTest, AFailedOpenLeavesNoFileForTheNextSaveToOverwrite)
     trigger("msave2");
     EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1) << "asks for a name instead";
     EXPECT_EQ(letters(ListFileReader::read(first).entries), QStringLiteral("abc"));
+}
+
+// A list file of more entries than any list holds is refused with the main
+// window's message, and leaves no file for the next save to overwrite.
+TEST_F(SecondListFilesTest, ATooLargeListIsRefusedAndNotSavedOver)
+{
+    open();
+    const QString huge = file("huge.pvl");
+    makeSparseFile(huge, (ListFileReader::MaxRecords + 2) * ListFileFormat::RecordSize);
+    fake.fileDialogs.openAnswers = {QStringList{huge}};
+    trigger("mother");
+    EXPECT_EQ(messages(), QStringList{ListFileReader::tooLargeText(huge)});
+    EXPECT_EQ(form->list2file(), QString());
+    form->secondList().setEntries(lettered(QStringLiteral("z"), QStringLiteral("/second")));
+    fake.fileDialogs.saveAnswers = {std::nullopt};
+    trigger("msave2");
+    EXPECT_EQ(fake.fileDialogs.saveRequests.size(), 1) << "asks for a name instead";
+    EXPECT_EQ(QFileInfo(huge).size(), (ListFileReader::MaxRecords + 2) * ListFileFormat::RecordSize);
 }
 
 TEST_F(SecondListFilesTest, ClearEmptiesThePictureListOnlyAndSaysZeroOfZero)

@@ -3,6 +3,7 @@
 #include "testutils.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -37,4 +38,25 @@ TEST(QtFileDialogs, SavingOverAnExistingListAsksNoQuestion)
     EXPECT_EQ(questions, QStringList());
     EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
     EXPECT_EQ(dialog.selectedFiles(), QStringList{dir.filePath(QStringLiteral("holiday.pvl"))});
+}
+
+// Each filter names its patterns once, whatever its caption already says.
+TEST(QtFileDialogs, FiltersNameTheirPatternsOnce)
+{
+    const struct {
+        const char *filter;
+        QStringList shown;
+    } rows[] = {
+        {"pic. list (*.pvl)|*.pvl", {"pic. list (*.pvl)"}},
+        {"pic. list(*.pvl)|*.pvl", {"pic. list (*.pvl)"}},
+        {"Pictures|*.jpg;*.png|All files (*.*)|*.*", {"Pictures (*.jpg *.png)", "All files (*)"}},
+        {"(odd) name|*.jpg", {"(odd) name (*.jpg)"}},
+    };
+    for (const auto &row : rows) {
+        FileDialogRequest request;
+        request.filter = QLatin1String(row.filter);
+        QFileDialog dialog;
+        prepareSaveDialog(dialog, request, QDir::tempPath());
+        EXPECT_EQ(dialog.nameFilters(), row.shown) << row.filter;
+    }
 }

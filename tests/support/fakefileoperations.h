@@ -2,6 +2,7 @@
 
 #include "fileoperations.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <functional>
@@ -18,17 +19,36 @@ public:
         QString op; // "copy", "move", "trash", "remove", "rename"
         QString path;
         QString target; // the folder or the new path
+        QString name;   // copy, move: the name in the folder (empty: its own)
     };
 
-    FileOpResult copyInto(const QString &file, const QString &folder) override
+    FileOpResult copyInto(const QString &file, const QString &folder, const QString &name = {}) override
     {
-        return run({QStringLiteral("copy"), file, folder},
-                   [&](FileOperations &f) { return f.copyInto(file, folder); });
+        return run({QStringLiteral("copy"), file, folder, name},
+                   [&](FileOperations &f) { return f.copyInto(file, folder, name); });
     }
-    FileOpResult moveInto(const QString &file, const QString &folder) override
+    FileOpResult moveInto(const QString &file, const QString &folder, const QString &name = {}) override
     {
-        return run({QStringLiteral("move"), file, folder},
-                   [&](FileOperations &f) { return f.moveInto(file, folder); });
+        return run({QStringLiteral("move"), file, folder, name},
+                   [&](FileOperations &f) { return f.moveInto(file, folder, name); });
+    }
+    // The fallback's answer, else the real file system's (folders count).
+    bool exists(const QString &path) override
+    {
+        return fallback ? fallback->exists(path) : QFileInfo(path).exists() || QFileInfo(path).isSymLink();
+    }
+    bool sameFile(const QString &a, const QString &b) override
+    {
+        if (fallback)
+            return fallback->sameFile(a, b);
+        const QString canonical = QFileInfo(a).canonicalFilePath();
+        return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+    }
+    void removeStaleTemporaries(const QString &folder) override
+    {
+        cleaned << folder;
+        if (fallback)
+            fallback->removeStaleTemporaries(folder);
     }
     FileOpResult moveToTrash(const QString &file) override
     {
@@ -55,6 +75,8 @@ public:
     }
 
     QList<Call> calls;
+    // The folders removeStaleTemporaries was asked to clean.
+    QStringList cleaned;
     // Answers for "op path" ("trash /tmp/x/a.jpg"), taken instead of the fallback.
     QHash<QString, FileOpResult> scripted;
     FileOperations *fallback = nullptr;

@@ -21,6 +21,7 @@ MsgResult FakeMessageBoxes::show(QWidget *, const MessageRequest &request)
     case MsgButtons::OkCancel:
         return MsgResult::Ok;
     case MsgButtons::RetryCancel:
+    case MsgButtons::ReplaceKeepBothSkipCancel:
         return MsgResult::Cancel;
     case MsgButtons::YesNo:
     case MsgButtons::YesNoCancel:

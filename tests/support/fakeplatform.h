@@ -64,6 +64,8 @@ class FakeSystemInfo : public SystemInfo
 public:
     QSizeF workAreaTwips() const override { return workArea; }
     double logicalDpi() const override { return dpi; }
+    QString platformName() const override { return platform; }
+    QString systemVersion() const override { return version; }
     void change(QSizeF area)
     {
         workArea = area;
@@ -72,6 +74,8 @@ public:
 
     QSizeF workArea{9600, 7200};
     double dpi = 96.0;
+    QString platform = QStringLiteral("Linux");
+    QString version = QStringLiteral("Debian 12");
 };
 
 // Answers fileexists from the real file system unless a path is scripted.
