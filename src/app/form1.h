@@ -22,6 +22,7 @@ namespace orv {
 class BoxTools;
 class DisplayEngine;
 class DisplayModes;
+class DesktopCommands;
 class FileCommands;
 class ImageBoxView;
 class ImageControl;
@@ -187,6 +188,7 @@ private:
     DisplayModes *m_modes = nullptr;
     BoxTools *m_boxTools = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    DesktopCommands *m_desktopCommands = nullptr;
 };
 
 } // namespace orv

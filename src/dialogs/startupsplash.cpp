@@ -66,7 +66,7 @@ StartupSplash::StartupSplash(double logicalDpi, std::function<void()> handOver, 
     QLabel *name = makeLabel(this, "lblProductName", QStringLiteral("Orvanta"), script, 72);
     name->setAlignment(Qt::AlignCenter);
     m_placer.place(name, QRectF(240, 1800, 6330, 1755));
-    QLabel *platform = makeLabel(this, "lblPlatform", QStringLiteral("For Windows"), antiqua, 15.75);
+    QLabel *platform = makeLabel(this, "lblPlatform", tr("For Windows"), antiqua, 15.75);
     m_placer.place(platform, QRectF(5040, 3240, 1950, 390));
     QLabel *version = makeLabel(this, "lblVersion", QStringLiteral("95/98"), antiqua, 15.75);
     m_placer.place(version, QRectF(6000, 3600, 750, 390));

@@ -6,6 +6,7 @@
 #include "filesystem.h"
 #include "messageboxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace orv {
@@ -19,7 +20,7 @@ void pasteFiles(const FileClipboard &clipboard, const QString &folder, const Pla
     const bool move = clipboard.isCut();
     if (move) {
         MessageRequest box;
-        box.text = QStringLiteral("Are you sure u want to move this %1 files?").arg(files.size());
+        box.text = QCoreApplication::translate("FilePaste", "Are you sure u want to move this %1 files?").arg(files.size());
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::OkCancel;
         box.defaultButton = 1; // Cancel
@@ -41,11 +42,11 @@ void pasteFiles(const FileClipboard &clipboard, const QString &folder, const Pla
     const bool one = failures.count() == 1;
     QString heading;
     if (move)
-        heading = one ? QStringLiteral("This file could not be moved to %1:")
-                      : QStringLiteral("These files could not be moved to %1:");
+        heading = one ? QCoreApplication::translate("FilePaste", "This file could not be moved to %1:")
+                      : QCoreApplication::translate("FilePaste", "These files could not be moved to %1:");
     else
-        heading = one ? QStringLiteral("This file could not be copied to %1:")
-                      : QStringLiteral("These files could not be copied to %1:");
+        heading = one ? QCoreApplication::translate("FilePaste", "This file could not be copied to %1:")
+                      : QCoreApplication::translate("FilePaste", "These files could not be copied to %1:");
     failures.show(*services.messageBoxes, parent, heading.arg(where));
 }
 

@@ -14,6 +14,8 @@ class RandomSource;
 class HelpViewer;
 class FileOperations;
 class SystemInfoTool;
+class SystemClipboard;
+class FileManager;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -30,6 +32,8 @@ struct PlatformServices {
     HelpViewer *help = nullptr;
     FileOperations *fileOperations = nullptr;
     SystemInfoTool *systemInfoTool = nullptr;
+    SystemClipboard *clipboard = nullptr;
+    FileManager *fileManager = nullptr;
 };
 
 } // namespace orv

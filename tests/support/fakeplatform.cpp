@@ -133,6 +133,8 @@ PlatformServices FakePlatform::services()
     s.random = &random;
     s.fileOperations = &fileOperations;
     s.systemInfoTool = &systemInfoTool;
+    s.clipboard = &clipboard;
+    s.fileManager = &fileManager;
     return s;
 }
 
