@@ -193,7 +193,7 @@ void Form1::buildCommandUnits()
     m_fileCommands = new FileCommands(
         context, {m_list1, m_list2},
         [this](int topic) { return m_services.help->topicText(m_helpfile, topic); }, this);
-    m_desktopCommands = new DesktopCommands(context, m_list1, this);
+    m_desktopCommands = new DesktopCommands(context, m_list1, m_list2, this);
 }
 
 ViewerContext Form1::viewerContext()

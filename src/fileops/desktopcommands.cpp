@@ -15,8 +15,8 @@
 
 namespace orv {
 
-DesktopCommands::DesktopCommands(ViewerContext context, QListView *list1, QObject *parent)
-    : QObject(parent), m_c(context), m_list1(list1)
+DesktopCommands::DesktopCommands(ViewerContext context, QListView *list1, QListView *list2, QObject *parent)
+    : QObject(parent), m_c(context), m_list1(list1), m_list2(list2)
 {
 }
 
@@ -49,7 +49,9 @@ void DesktopCommands::copyPicture()
 
 void DesktopCommands::showInFolder()
 {
-    const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
+    QModelIndexList selected = m_list2->selectionModel()->selectedIndexes();
+    if (selected.size() != 1)
+        selected = m_list1->selectionModel()->selectedIndexes();
     if (selected.isEmpty() || !m_c.services.fileManager)
         return;
     const QString path = m_c.list->fullPath(selected.first().row());

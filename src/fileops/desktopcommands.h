@@ -17,8 +17,9 @@ class DesktopCommands : public QObject
 public:
     enum Topic { CopyPictureTopic = 90, ShowInFolderTopic = 91 };
 
-    // `list1` holds the current entry (the one Properties shows).
-    DesktopCommands(ViewerContext context, QListView *list1, QObject *parent = nullptr);
+    // Show in folder takes the one entry selected in `list2` (the full list),
+    // or else `list1`'s current entry.
+    DesktopCommands(ViewerContext context, QListView *list1, QListView *list2, QObject *parent = nullptr);
 
     // A picture is on display.
     bool canCopyPicture() const;
@@ -31,6 +32,7 @@ private:
 
     ViewerContext m_c;
     QListView *m_list1;
+    QListView *m_list2;
 };
 
 } // namespace orv

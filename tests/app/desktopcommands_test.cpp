@@ -7,6 +7,7 @@
 #include "toolbutton.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,7 +18,8 @@ using namespace orv::test;
 
 class DesktopCommandsTest : public Form1Test
 {
-protected:
+public:
+    using Form1Test::view;
     void SetUp() override
     {
         Form1Test::SetUp();
@@ -96,6 +98,7 @@ protected:
             const auto found = dir1->findItems(folder, Qt::MatchExactly | Qt::MatchRecursive);
             EXPECT_EQ(found.size(), 1);
             const QPoint at = dir1->visualItemRect(found.first()).center();
+            QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
             return d->result();
@@ -158,10 +161,12 @@ TEST_F(DesktopCommandsTest, PasteTakesWhatWasCopiedLast)
         {"a file manager cut since", true, {{elsewhere + "/x.jpg", elsewhere + "/y.jpg"}, true}, {"x.jpg", "y.jpg"}, true},
         {"nothing of its own", false, {{elsewhere + "/x.jpg"}, false}, {"x.jpg"}, false},
     };
-    startWithFiles(2);
     int n = 0;
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
+        // A fresh window: the paste dialog opens on the program folder.
+        form.reset();
+        startWithFiles(2);
         const QString destName = QStringLiteral("dest%1").arg(++n);
         QDir(dir.path()).mkpath(destName);
         for (const char *name : {"x.jpg", "y.jpg"})
@@ -204,7 +209,7 @@ TEST_F(DesktopCommandsTest, CopyPictureTakesThePictureOnDisplay)
         row.prepare(this);
         const bool enabled = menuItem("medit", "mcopypic");
         EXPECT_EQ(enabled, row.copied.isValid());
-        EXPECT_EQ(platform.clipboard.picture.size(), row.copied);
+        EXPECT_EQ(platform.clipboard.picture.isNull() ? QSize() : platform.clipboard.picture.size(), row.copied);
     }
 }
 
