@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "displayengine.h"
 #include "displaymodes.h"
+#include "desktopcommands.h"
 #include "filecommands.h"
 #include "filedialogs.h"
 #include "filesystem.h"
@@ -132,24 +133,24 @@ void Form1::buildControls()
     m_toolbar = new MainToolbar(m_view);
 
     m_list1 = makeListView(m_toolbar, "List1", &m_list, PictureList::NameColumn);
-    m_list1->setToolTip(QStringLiteral("pic.'s list"));
-    m_list1->setAccessibleName(QStringLiteral("pic.'s list"));
+    m_list1->setToolTip(tr("pic.'s list"));
+    m_list1->setAccessibleName(tr("pic.'s list"));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setItemDelegate(new OneRowDelegate(m_list1));
 
     m_listdn = new ToolButton(QStringLiteral("listdn"), QIcon(QStringLiteral(":/toolbar/listdn.svg")),
-                              QStringLiteral("Open list"), m_toolbar);
+                              tr("Open list"), m_toolbar);
 
     m_label1 = new QLabel(QStringLiteral("0/0"), m_toolbar);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setToolTip(QStringLiteral("Current pic.'s count in the list"));
+    m_label1->setToolTip(tr("Current pic.'s count in the list"));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_list2 = makeListView(m_view, "List2", &m_list, PictureList::NameColumn);
     m_list2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list2->setAccessibleName(QStringLiteral("Open list"));
+    m_list2->setAccessibleName(tr("Open list"));
     m_list2->hide();
 
     m_pathlist = makeListView(m_view, "pathlist", &m_list, PictureList::FolderColumn);
@@ -189,6 +190,7 @@ void Form1::buildCommandUnits()
     m_fileCommands = new FileCommands(
         context, {m_list1, m_list2},
         [this](int topic) { return m_services.help->topicText(m_helpfile, topic); }, this);
+    m_desktopCommands = new DesktopCommands(context, m_list1, m_list2, this);
 }
 
 ViewerContext Form1::viewerContext()
@@ -273,7 +275,7 @@ void Form1::load()
     m_view->image2()->setPicture(m_sign->picture());
     computeBoxLimits(1200);
     m_engine->sizebox();
-    m_view->setStatus(QStringLiteral("Welcome. Open or make a pictures list to start."));
+    m_view->setStatus(tr("Welcome. Open or make a pictures list to start."));
 
     // Settings, recent lists, slideshow settings; a damaged settings file
     // whose repair the user declines ends the program here.
@@ -321,7 +323,7 @@ void Form1::runCommandLine()
         return;
     case ArgumentKind::Bad: {
         MessageRequest box;
-        box.text = QStringLiteral("Bad command line argument");
+        box.text = tr("Bad command line argument");
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::Ok;
         m_services.messageBoxes->show(this, box);
@@ -430,7 +432,7 @@ void Form1::closeEvent(QCloseEvent *event)
         return;
     }
     MessageRequest box;
-    box.text = QStringLiteral("You are going to end your session with ME!!");
+    box.text = tr("You are going to end your session with ME!!");
     box.icon = MsgIcon::Question;
     box.buttons = MsgButtons::OkCancel;
     box.defaultButton = 1;

@@ -25,6 +25,7 @@ namespace orv {
 class BoxTools;
 class DisplayEngine;
 class DisplayModes;
+class DesktopCommands;
 class FileCommands;
 class ImageBoxView;
 class ImageControl;
@@ -208,6 +209,7 @@ private:
     SortCommands *m_sortCommands = nullptr;
     WheelNotches m_wheelSteps; // stepping and zooming with the wheel
     double m_pinchRest = 0;    // a pinch short of a zoom step
+    DesktopCommands *m_desktopCommands = nullptr;
 };
 
 } // namespace orv

@@ -3,6 +3,7 @@
 
 #include "aboutbox.h"
 #include "displaymodes.h"
+#include "desktopcommands.h"
 #include "filecommands.h"
 #include "helpviewer.h"
 #include "listfilecommands.h"
@@ -49,39 +50,42 @@ QAction *Form1::addCheckAction(QMenu *menu, const char *name, const QString &tex
 
 void Form1::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mfile"));
-    QMenu *open = file->addMenu(QStringLiteral("&Open"));
+    QMenu *open = file->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mopen"));
-    connect(addAction(open, "mopfile", QStringLiteral("Pic. &File(s)")), &QAction::triggered, this,
+    connect(addAction(open, "mopfile", tr("Pic. &File(s)")), &QAction::triggered, this,
             &Form1::mopfile);
-    connect(addAction(open, "moplist", QStringLiteral("&List")), &QAction::triggered, m_listFiles,
+    connect(addAction(open, "moplist", tr("&List")), &QAction::triggered, m_listFiles,
             &ListFileCommands::moplist);
-    connect(addAction(open, "mopfolder", QStringLiteral("Pic. Folde&r")), &QAction::triggered, this,
+    connect(addAction(open, "mopfolder", tr("Pic. Folde&r")), &QAction::triggered, this,
             &Form1::mopfolder);
-    QAction *mclrlist = addAction(file, "mclrlist", QStringLiteral("&New list"));
+    QAction *mclrlist = addAction(file, "mclrlist", tr("&New list"));
     mclrlist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(mclrlist, &QAction::triggered, this, &Form1::clearList);
-    QAction *msavelst = addAction(file, "msavelst", QStringLiteral("&Save list"));
+    QAction *msavelst = addAction(file, "msavelst", tr("&Save list"));
     msavelst->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(msavelst, &QAction::triggered, m_listFiles, &ListFileCommands::msavelstclick);
-    QAction *msaveas = addAction(file, "msaveas", QStringLiteral("Save list &As"));
+    QAction *msaveas = addAction(file, "msaveas", tr("Save list &As"));
     msaveas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(msaveas, &QAction::triggered, m_listFiles, &ListFileCommands::msaveasclick);
     file->addSeparator();
-    QAction *mdel = addAction(file, "mdel", QStringLiteral("&Delete file"));
+    QAction *mdel = addAction(file, "mdel", tr("&Delete file"));
     mdel->setShortcut(QKeySequence(Qt::Key_Delete));
     mdel->setAutoRepeat(false); // a held key deletes once
     connect(mdel, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->deletefiles(false); });
-    QAction *mrename = addAction(file, "mrename", QStringLiteral("&Rename file"));
+    QAction *mrename = addAction(file, "mrename", tr("&Rename file"));
     connect(mrename, &QAction::triggered, m_fileCommands, &FileCommands::renfile);
-    QAction *mprop = addAction(file, "mprop", QStringLiteral("&Properties"));
+    QAction *mprop = addAction(file, "mprop", tr("&Properties"));
     connect(mprop, &QAction::triggered, m_fileCommands, &FileCommands::showfileprop);
-    // Rename and Properties take one file.
-    connect(file, &QMenu::aboutToShow, this, [this, mrename, mprop] {
+    QAction *mshowfolder = addAction(file, "mshowfolder", tr("Show in folder"));
+    connect(mshowfolder, &QAction::triggered, m_desktopCommands, &DesktopCommands::showInFolder);
+    // Rename, Properties and Show in folder take one file.
+    connect(file, &QMenu::aboutToShow, this, [this, mrename, mprop, mshowfolder] {
         const bool single = m_navigation->selectedCount() < 2;
         mrename->setEnabled(single);
         mprop->setEnabled(single);
+        mshowfolder->setEnabled(single && !m_list.isEmpty());
     });
     file->addSeparator();
     // The recent lists stand between two separators, slot 4 at the top.
@@ -93,46 +97,50 @@ void Form1::buildMenus()
             m_listFiles->openlistclick(path);
     });
     connect(m_listFiles, &ListFileCommands::recentListUsed, m_recent, &RecentListsMenu::addtomenu);
-    QAction *mexitAction = addAction(file, "mexit", QStringLiteral("&Exit"));
+    QAction *mexitAction = addAction(file, "mexit", tr("&Exit"));
     mexitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(mexitAction, &QAction::triggered, this, &Form1::mexit);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("medit"));
-    connect(addAction(edit, "mcopy", QStringLiteral("&Copy")), &QAction::triggered, m_fileCommands,
+    connect(addAction(edit, "mcopy", tr("&Copy")), &QAction::triggered, m_fileCommands,
             &FileCommands::copy);
-    connect(addAction(edit, "mcut", QStringLiteral("Cu&t")), &QAction::triggered, m_fileCommands,
+    connect(addAction(edit, "mcut", tr("Cu&t")), &QAction::triggered, m_fileCommands,
             &FileCommands::cut);
-    connect(addAction(edit, "mpaste", QStringLiteral("&Paste")), &QAction::triggered, m_fileCommands,
+    connect(addAction(edit, "mpaste", tr("&Paste")), &QAction::triggered, m_fileCommands,
             &FileCommands::paste);
+    QAction *mcopypic = addAction(edit, "mcopypic", tr("Copy picture"));
+    connect(mcopypic, &QAction::triggered, m_desktopCommands, &DesktopCommands::copyPicture);
+    connect(edit, &QMenu::aboutToShow, this,
+            [this, mcopypic] { mcopypic->setEnabled(m_desktopCommands->canCopyPicture()); });
     edit->addSeparator();
-    connect(addAction(edit, "mall", QStringLiteral("&Select all")), &QAction::triggered, m_navigation,
+    connect(addAction(edit, "mall", tr("&Select all")), &QAction::triggered, m_navigation,
             &Navigation::selectAll);
-    connect(addAction(edit, "minv", QStringLiteral("&Invert selection")), &QAction::triggered, m_navigation,
+    connect(addAction(edit, "minv", tr("&Invert selection")), &QAction::triggered, m_navigation,
             &Navigation::invertSelection);
 
-    QMenu *viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("mview"));
-    connect(addAction(viewMenu, "mnext", QStringLiteral("&Next")), &QAction::triggered, m_navigation,
+    connect(addAction(viewMenu, "mnext", tr("&Next")), &QAction::triggered, m_navigation,
             &Navigation::next);
-    connect(addAction(viewMenu, "mprev", QStringLiteral("&Prev")), &QAction::triggered, m_navigation,
+    connect(addAction(viewMenu, "mprev", tr("&Prev")), &QAction::triggered, m_navigation,
             &Navigation::previous);
-    QAction *mlist = addCheckAction(viewMenu, "mlist", QStringLiteral("&List"),
+    QAction *mlist = addCheckAction(viewMenu, "mlist", tr("&List"),
                                     [this] { m_navigation->toggleDropDown(); });
     m_navigation->setDropDownAction(mlist);
     viewMenu->addSeparator();
     QAction *mfit =
-        addCheckAction(viewMenu, "mfit", QStringLiteral("Fit to &Box"), [this] { m_modes->fitToggle(); });
-    QAction *mstretch = addCheckAction(viewMenu, "mstretch", QStringLiteral("&Stretch"),
+        addCheckAction(viewMenu, "mfit", tr("Fit to &Box"), [this] { m_modes->fitToggle(); });
+    QAction *mstretch = addCheckAction(viewMenu, "mstretch", tr("&Stretch"),
                                        [this] { m_modes->stretchToggle(); });
-    QAction *mfull = addAction(viewMenu, "mfull", QStringLiteral("&Full screen"));
+    QAction *mfull = addAction(viewMenu, "mfull", tr("&Full screen"));
     QAction *mbar =
-        addCheckAction(viewMenu, "mbar", QStringLiteral("&Toolbar"), [this] { m_modes->toolbarToggle(); });
+        addCheckAction(viewMenu, "mbar", tr("&Toolbar"), [this] { m_modes->toolbarToggle(); });
     mbar->setChecked(true);
     viewMenu->addSeparator();
-    connect(addAction(viewMenu, "mslide", QStringLiteral("&Run slide show")), &QAction::triggered,
+    connect(addAction(viewMenu, "mslide", tr("&Run slide show")), &QAction::triggered,
             m_slideshow, &SlideshowStart::start);
-    connect(addAction(viewMenu, "mslideoption", QStringLiteral("Slide show &options")), &QAction::triggered,
+    connect(addAction(viewMenu, "mslideoption", tr("Slide show &options")), &QAction::triggered,
             m_slideOptions, &SlideOptions::open);
 
     DisplayModes::Controls modeControls;
@@ -146,31 +154,31 @@ void Form1::buildMenus()
     connect(mfull, &QAction::triggered, m_modes, &DisplayModes::fullScreen);
     connect(m_modes, &DisplayModes::limitsChanged, this, &Form1::placeControls);
 
-    QMenu *list = menuBar()->addMenu(QStringLiteral("&List"));
+    QMenu *list = menuBar()->addMenu(tr("&List"));
     list->setObjectName(QStringLiteral("mlistmenu"));
-    connect(addAction(list, "mclear", QStringLiteral("&Clear")), &QAction::triggered, this,
+    connect(addAction(list, "mclear", tr("&Clear")), &QAction::triggered, this,
             &Form1::clearList);
-    QMenu *sort = list->addMenu(QStringLiteral("&Sort"));
+    QMenu *sort = list->addMenu(tr("&Sort"));
     sort->setObjectName(QStringLiteral("msort"));
-    connect(addAction(sort, "msrtnme", QStringLiteral("By &name")), &QAction::triggered, this,
+    connect(addAction(sort, "msrtnme", tr("By &name")), &QAction::triggered, this,
             &Form1::msrtnmeclick);
-    connect(addAction(sort, "msrtrand", QStringLiteral("&Randomize")), &QAction::triggered, this,
+    connect(addAction(sort, "msrtrand", tr("&Randomize")), &QAction::triggered, this,
             &Form1::msrtrandclick);
     // These two open the list manager (wired with it).
-    addAction(sort, "msrtcust", QStringLiteral("&Customize"));
-    addAction(list, "moplstmngr", QStringLiteral("&Open lisl manager"));
+    addAction(sort, "msrtcust", tr("&Customize"));
+    addAction(list, "moplstmngr", tr("&Open lisl manager"));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
-    QAction *mtopics = addAction(help, "mtopics", QStringLiteral("Help &Topics"));
+    QAction *mtopics = addAction(help, "mtopics", tr("Help &Topics"));
     mtopics->setShortcut(QKeySequence(Qt::Key_F1));
     connect(mtopics, &QAction::triggered, this, [this] { m_services.help->showContents(this, m_helpfile); });
-    connect(addAction(help, "mthis", QStringLiteral("&What's this?")), &QAction::triggered, this,
+    connect(addAction(help, "mthis", tr("&What's this?")), &QAction::triggered, this,
             [this] { m_services.help->enterContextHelpMode(); });
-    connect(addAction(help, "mbug", QStringLiteral("Bug report")), &QAction::triggered, this,
+    connect(addAction(help, "mbug", tr("Bug report")), &QAction::triggered, this,
             [this] { m_services.help->showTopic(this, m_helpfile, 31); });
     help->addSeparator();
-    connect(addAction(help, "mabout", QStringLiteral("&About Orvanta...")), &QAction::triggered, this,
+    connect(addAction(help, "mabout", tr("&About Orvanta...")), &QAction::triggered, this,
             &Form1::mabout);
 }
 
@@ -184,20 +192,22 @@ void Form1::buildPopup()
 {
     m_popmenu = new QMenu(this);
     m_popmenu->setObjectName(QStringLiteral("popmenu"));
-    connect(addAction(m_popmenu, "pmdisp", QStringLiteral("&Show")), &QAction::triggered, this,
+    connect(addAction(m_popmenu, "pmdisp", tr("&Show")), &QAction::triggered, this,
             [this] { m_navigation->showEntry(m_list2->currentIndex().row()); });
-    addAction(m_popmenu, "pmoplstmngr", QStringLiteral("&Open lisl manger"));
+    addAction(m_popmenu, "pmoplstmngr", tr("&Open lisl manger"));
     m_popmenu->addSeparator();
-    connect(addAction(m_popmenu, "pmcopy", QStringLiteral("Co&py")), &QAction::triggered, m_fileCommands,
+    connect(addAction(m_popmenu, "pmcopy", tr("Co&py")), &QAction::triggered, m_fileCommands,
             &FileCommands::copy);
-    connect(addAction(m_popmenu, "pmcut", QStringLiteral("Cu&t")), &QAction::triggered, m_fileCommands,
+    connect(addAction(m_popmenu, "pmcut", tr("Cu&t")), &QAction::triggered, m_fileCommands,
             &FileCommands::cut);
-    connect(addAction(m_popmenu, "pmdel", QStringLiteral("&Delete")), &QAction::triggered, m_fileCommands,
+    connect(addAction(m_popmenu, "pmdel", tr("&Delete")), &QAction::triggered, m_fileCommands,
             [this] { m_fileCommands->deletefiles(false); });
-    connect(addAction(m_popmenu, "pmrename", QStringLiteral("&Rename")), &QAction::triggered, m_fileCommands,
+    connect(addAction(m_popmenu, "pmrename", tr("&Rename")), &QAction::triggered, m_fileCommands,
             &FileCommands::renfile);
-    connect(addAction(m_popmenu, "pmprop", QStringLiteral("&Properties")), &QAction::triggered,
+    connect(addAction(m_popmenu, "pmprop", tr("&Properties")), &QAction::triggered,
             m_fileCommands, &FileCommands::showfileprop);
+    connect(addAction(m_popmenu, "pmshowfolder", tr("Show in folder")), &QAction::triggered,
+            m_desktopCommands, &DesktopCommands::showInFolder);
 }
 
 void Form1::preparePopup()
@@ -209,6 +219,7 @@ void Form1::preparePopup()
     action(QStringLiteral("pmdel"))->setEnabled(e.remove);
     action(QStringLiteral("pmrename"))->setEnabled(e.rename);
     action(QStringLiteral("pmprop"))->setEnabled(e.properties);
+    action(QStringLiteral("pmshowfolder"))->setEnabled(e.properties);
     action(QStringLiteral("pmoplstmngr"))->setEnabled(e.openListManager);
 }
 
@@ -244,6 +255,11 @@ void Form1::applyWhatsThisTopics()
                       {"pmprop", FileCommands::PropertiesTopic}};
     for (const auto &t : fileTopics)
         action(QLatin1String(t.name))->setWhatsThis(m_services.help->topicText(m_helpfile, t.topic));
+    for (const char *name : {"mshowfolder", "pmshowfolder"})
+        action(QLatin1String(name))->setWhatsThis(
+            m_services.help->topicText(m_helpfile, DesktopCommands::ShowInFolderTopic));
+    action(QStringLiteral("mcopypic"))
+        ->setWhatsThis(m_services.help->topicText(m_helpfile, DesktopCommands::CopyPictureTopic));
 }
 
 } // namespace orv

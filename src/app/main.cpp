@@ -9,16 +9,20 @@
 #include "picturecache.h"
 #include "programend.h"
 #include "qtfiledialogs.h"
+#include "qtfilemanager.h"
 #include "qtfileoperations.h"
 #include "qtmessageboxes.h"
 #include "qtpictureloader.h"
+#include "qtsystemclipboard.h"
 #include "randomsource.h"
 #include "startupsplash.h"
 #include "systembeep.h"
 #include "systeminfo.h"
 #include "systeminfotool.h"
+#include "uilanguage.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -26,6 +30,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The desktop's language, before any window makes its texts.
+    orv::UiLanguage language;
+    language.install(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
     // The desktop entry's name, so the desktop matches windows to it.
@@ -53,6 +60,8 @@ int main(int argc, char *argv[])
     orv::QtDrives drives;
     orv::ClockRandomSource random;
     orv::QtFileOperations fileOperations;
+    orv::QtSystemClipboard clipboard(QGuiApplication::clipboard());
+    orv::QtFileManager fileManager;
 
     orv::PlatformServices services;
     services.messageBoxes = &messageBoxes;
@@ -79,6 +88,8 @@ int main(int argc, char *argv[])
     services.systemInfoTool = &systemInfoTool;
     const orv::Exiv2MetadataReader metadata;
     services.metadata = &metadata;
+    services.clipboard = &clipboard;
+    services.fileManager = &fileManager;
 
     // A picture named on the command line (the first of several) decodes
     // while the splash shows.

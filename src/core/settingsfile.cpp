@@ -4,6 +4,7 @@
 #include "regularfile.h"
 #include "installlayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +70,7 @@ SettingsFile::Loaded SettingsFile::load() const
         return result;
     if (file.size() > MaxBytes) {
         result.error = FileError::PathFileAccess;
-        result.errorString = QStringLiteral("It is larger than a settings file can be.");
+        result.errorString = QCoreApplication::translate("SettingsFile", "It is larger than a settings file can be.");
         return result;
     }
     result.bytes = file.read(MaxBytes + 1);
@@ -90,7 +91,7 @@ SettingsFile::Saved SettingsFile::save(const QByteArray &bytes)
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
         return {false,
-                QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder))};
+                QCoreApplication::translate("SettingsFile", "The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder))};
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
@@ -109,19 +110,19 @@ void SettingsFile::keepInMemory(const QByteArray &bytes)
 
 QString SettingsFile::saveFailedText(const QString &reason) const
 {
-    return QStringLiteral("The settings file %1 could not be saved.\n%2")
+    return QCoreApplication::translate("SettingsFile", "The settings file %1 could not be saved.\n%2")
         .arg(QDir::toNativeSeparators(m_path), reason);
 }
 
 QString SettingsFile::readFailedText(const QString &reason) const
 {
-    return QStringLiteral("The settings file %1 could not be read.\n%2")
+    return QCoreApplication::translate("SettingsFile", "The settings file %1 could not be read.\n%2")
         .arg(QDir::toNativeSeparators(readPath()), reason);
 }
 
 QString SettingsFile::unreadableText(const QString &reason) const
 {
-    return QStringLiteral("The settings file %1 could not be read.\n%2\n"
+    return QCoreApplication::translate("SettingsFile", "The settings file %1 could not be read.\n%2\n"
                           "It is left as it is; the program goes on with the initial settings and "
                           "does not save changes to them.")
         .arg(QDir::toNativeSeparators(readPath()), reason);
@@ -129,7 +130,7 @@ QString SettingsFile::unreadableText(const QString &reason) const
 
 QString SettingsFile::memoryOnlyText(const QString &reason) const
 {
-    return QStringLiteral("The settings file %1 could not be written.\n%2\n"
+    return QCoreApplication::translate("SettingsFile", "The settings file %1 could not be written.\n%2\n"
                           "The program goes on with the initial settings; changes to them "
                           "are not kept after it ends.")
         .arg(QDir::toNativeSeparators(m_path), reason);

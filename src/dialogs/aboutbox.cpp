@@ -48,18 +48,18 @@ AboutBox::AboutBox(SystemInfoTool *systemInfoTool, MessageBoxes *messageBoxes, Q
     : QDialog(parent), m_tool(systemInfoTool), m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Orvanta."));
+    setWindowTitle(tr("About Orvanta."));
 
     auto *picIcon = named(new QLabel(this), "picIcon");
     picIcon->setPixmap(QIcon(QStringLiteral(":/orvanta.svg")).pixmap(48, 48));
-    picIcon->setAccessibleName(QStringLiteral("Orvanta's icon"));
+    picIcon->setAccessibleName(tr("Orvanta's icon"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto *lblTitle = named(new QLabel(QStringLiteral("Orvanta"), this), "lblTitle");
     lblTitle->setFont(titleFont());
     auto *lblVersion = named(new QLabel(versionText(), this), "lblVersion");
     auto *lblDescription = named(
-        new QLabel(QStringLiteral("Orvanta shows your pictures one at a time, fitted, stretched or zoomed, "
+        new QLabel(tr("Orvanta shows your pictures one at a time, fitted, stretched or zoomed, "
                                   "plays them as a slideshow and keeps them in lists you can save."),
                    this),
         "lblDescription");
@@ -68,12 +68,12 @@ AboutBox::AboutBox(SystemInfoTool *systemInfoTool, MessageBoxes *messageBoxes, Q
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     auto *lblDisclaimer =
-        named(new QLabel(QStringLiteral("Warning: this program comes with no warranty of any kind."), this),
+        named(new QLabel(tr("Warning: this program comes with no warranty of any kind."), this),
               "lblDisclaimer");
 
-    auto *cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    auto *cmdOK = named(new QPushButton(tr("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
-    auto *cmdSysInfo = named(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo");
+    auto *cmdSysInfo = named(new QPushButton(tr("&System Info..."), this), "cmdSysInfo");
     cmdSysInfo->setAutoDefault(false);
 
     auto *grid = new QGridLayout(this);
@@ -102,7 +102,7 @@ void AboutBox::startSysInfo()
     if (m_tool && m_tool->start() == SystemInfoTool::Outcome::Started)
         return;
     MessageRequest box;
-    box.text = QStringLiteral("System Information Is Unavailable At This Time");
+    box.text = tr("System Information Is Unavailable At This Time");
     m_messageBoxes->show(this, box);
 }
 

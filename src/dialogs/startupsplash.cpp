@@ -69,8 +69,7 @@ StartupSplash::StartupSplash(const SystemInfo &system, std::function<void()> han
     QLabel *name = makeLabel(this, "lblProductName", QStringLiteral("Orvanta"), script, 72);
     name->setAlignment(Qt::AlignCenter);
     m_placer.place(name, QRectF(240, 1800, 6330, 1755));
-    QLabel *platform =
-        makeLabel(this, "lblPlatform", QStringLiteral("For ") + system.platformName(), antiqua, 15.75);
+    QLabel *platform = makeLabel(this, "lblPlatform", tr("For %1").arg(system.platformName()), antiqua, 15.75);
     m_placer.place(platform, QRectF(5040, 3240, 1950, 390));
     QLabel *version = makeLabel(this, "lblVersion", system.systemVersion(), antiqua, 15.75);
     m_placer.place(version, QRectF(6000, 3600, 750, 390));

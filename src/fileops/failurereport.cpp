@@ -2,6 +2,7 @@
 
 #include "messageboxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace orv {
@@ -10,7 +11,7 @@ namespace {
 
 QString andMore(qsizetype total, qsizetype shown)
 {
-    return QStringLiteral("and %1 more").arg(total - shown);
+    return QCoreApplication::translate("FailureReport", "and %1 more").arg(total - shown);
 }
 
 } // namespace

@@ -13,4 +13,19 @@ void FileClipboard::fill(const PictureList &list, const std::vector<int> &rows, 
         m_entries << list.fullPath(row);
 }
 
+void FileClipboard::setFiles(const QStringList &paths, bool cut)
+{
+    m_entries = QStringList{cut ? cutMarker() : copyMarker()} + paths;
+}
+
+FileClipboard pasteSource(const FileClipboard &own, const SystemClipboard *desktop)
+{
+    const SystemClipboard::Files foreign = desktop ? desktop->foreignFiles() : SystemClipboard::Files{};
+    if (foreign.paths.isEmpty())
+        return own;
+    FileClipboard taken;
+    taken.setFiles(foreign.paths, foreign.cut);
+    return taken;
+}
+
 } // namespace orv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "systemclipboard.h"
+
 #include <QStringList>
 #include <vector>
 
@@ -20,6 +22,8 @@ public:
     // Replaces the content with the marker and the full paths of the entries
     // at `rows` (lowest first), in list order.
     void fill(const PictureList &list, const std::vector<int> &rows, bool cut);
+    // Replaces the content with the marker and `paths`.
+    void setFiles(const QStringList &paths, bool cut);
 
     // The marker first, then the paths.
     const QStringList &entries() const { return m_entries; }
@@ -29,5 +33,10 @@ public:
 private:
     QStringList m_entries;
 };
+
+// What a paste takes: the files another program (a file manager) put on the
+// desktop's clipboard after the program's own last copy or cut, or else the
+// program's own clipboard. `desktop` may be null.
+FileClipboard pasteSource(const FileClipboard &own, const SystemClipboard *desktop);
 
 } // namespace orv

@@ -18,6 +18,7 @@
 #include "renamedialog.h"
 #include "selectedrows.h"
 #include "shelldelete.h"
+#include "systemclipboard.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -52,6 +53,9 @@ void FileCommands::message(const QString &text, int icon)
 void FileCommands::fillClipboard(bool cut)
 {
     m_filecliplist.fill(*m_c.list, selectedRows(*m_lists.list2->selectionModel()), cut);
+    // File managers can paste them too; nothing selected leaves the desktop's clipboard alone.
+    if (m_c.services.clipboard && !m_filecliplist.files().isEmpty())
+        m_c.services.clipboard->setFiles(m_filecliplist.files(), cut);
 }
 
 void FileCommands::paste()
@@ -76,7 +80,8 @@ void FileCommands::paste()
     QWidget *window = m_c.window;
     window->setCursor(Qt::WaitCursor);
     window->repaint();
-    const std::vector<MovedFile> moved = pasteFiles(m_filecliplist, m_pasteto->folder(), m_c.services, window);
+    const std::vector<MovedFile> moved =
+        pasteFiles(pasteSource(m_filecliplist, m_c.services.clipboard), m_pasteto->folder(), m_c.services, window);
     window->unsetCursor();
     const int before = m_c.state->curpic;
     const std::vector<int> removed = followPaste(*m_c.list, moved);
@@ -87,7 +92,7 @@ void FileCommands::deletefiles(bool permanent)
 {
     const std::vector<int> rows = selectedRows(*m_lists.list2->selectionModel());
     if (rows.empty()) {
-        message(QStringLiteral("No files selected to delete."));
+        message(tr("No files selected to delete."));
         return;
     }
     PictureList &list = *m_c.list;
@@ -120,7 +125,7 @@ void FileCommands::renfile()
 {
     const std::vector<int> rows = selectedRows(*m_lists.list2->selectionModel());
     if (rows.size() != 1) {
-        message(QStringLiteral("One file must be chosen to be renamed."));
+        message(tr("One file must be chosen to be renamed."));
         return;
     }
     PictureList &list = *m_c.list;
@@ -134,8 +139,8 @@ void FileCommands::renfile()
     const QString newName = dialog.newName();
     const QString oldPath = list.fullPath(p);
     const QString newPath = joinPicturePath(folder, newName);
-    const QString exists = QStringLiteral("Cannot rename the file to ") + QDir::toNativeSeparators(newPath) +
-                           QStringLiteral(".This file already exists");
+    const QString exists = tr("Cannot rename the file to ") + QDir::toNativeSeparators(newPath) +
+                           tr(".This file already exists");
     if (m_c.services.fileSystem->fileexists(newPath)) {
         message(exists);
         return;
@@ -149,7 +154,7 @@ void FileCommands::renfile()
         FailureReport failure;
         failure.add(oldPath, r.reason);
         failure.show(*m_c.services.messageBoxes, m_c.window,
-                     QStringLiteral("This file could not be renamed:"));
+                     tr("This file could not be renamed:"));
         return;
     }
     if (r.kind == FileOpResult::Done)
@@ -166,7 +171,7 @@ void FileCommands::showfileprop()
     const QString path = list.fullPath(i);
     const QFileInfo info(path);
     if (!info.exists()) {
-        message(QStringLiteral("This file cannot be found, so its properties cannot be shown:\n") +
+        message(tr("This file cannot be found, so its properties cannot be shown:\n") +
                     QDir::toNativeSeparators(path),
                 int(MsgIcon::Exclamation));
         return;

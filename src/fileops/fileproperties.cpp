@@ -1,5 +1,7 @@
 #include "fileproperties.h"
 
+#include <QCoreApplication>
+
 namespace orv {
 
 QString sizeText(qint64 bytes, const QLocale &locale)
@@ -14,7 +16,7 @@ QString sizeText(qint64 bytes, const QLocale &locale)
             digits.chop(1);
         kilobytes += locale.decimalPoint() + digits;
     }
-    return QStringLiteral("%1  KB  (%2) Bytes.").arg(kilobytes).arg(bytes);
+    return QCoreApplication::translate("FileProperties", "%1  KB  (%2) Bytes.").arg(kilobytes).arg(bytes);
 }
 
 QString dateText(const QDateTime &when, const QLocale &locale)

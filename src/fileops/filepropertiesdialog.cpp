@@ -11,7 +11,7 @@ FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent
 {
     setObjectName(QStringLiteral("FilePrpr"));
     setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Properties"));
+    setAccessibleName(tr("Properties"));
 
     auto *grid = new QGridLayout;
     const struct {
@@ -20,14 +20,14 @@ FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent
         const char *valueName;
         QString value;
     } rows[] = {
-        {"Label1", "File:", "filename", values.filename},
-        {"Label2", "Full Path:", "fullpath", values.fullpath},
-        {"Label3", "Size:", "size", values.size},
-        {"Label4", "Created/Modified on:", "date", values.date},
+        {"Label1", QT_TR_NOOP("File:"), "filename", values.filename},
+        {"Label2", QT_TR_NOOP("Full Path:"), "fullpath", values.fullpath},
+        {"Label3", QT_TR_NOOP("Size:"), "size", values.size},
+        {"Label4", QT_TR_NOOP("Created/Modified on:"), "date", values.date},
     };
     int row = 0;
     for (const auto &r : rows) {
-        auto *caption = new QLabel(QLatin1String(r.caption), this);
+        auto *caption = new QLabel(tr(r.caption), this);
         caption->setObjectName(QLatin1String(r.captionName));
         auto *value = new QLabel(r.value, this);
         value->setObjectName(QLatin1String(r.valueName));
@@ -51,7 +51,7 @@ FilePropertiesDialog::FilePropertiesDialog(const Values &values, QWidget *parent
     }
     grid->setColumnStretch(1, 1);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -12,10 +12,10 @@ PasteToDialog::PasteToDialog(const PlatformServices &services, const QString &st
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("pasteto"));
-    setWindowTitle(QStringLiteral("Paste to folder"));
+    setWindowTitle(tr("Paste to folder"));
 
     m_folders = new FolderChooser(services, startFolder, this);
-    m_command1 = new QPushButton(QStringLiteral("&Paste"), this);
+    m_command1 = new QPushButton(tr("&Paste"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     // Enter belongs to the folder list (it opens a folder), never to Paste.
     m_command1->setAutoDefault(false);

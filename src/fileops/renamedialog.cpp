@@ -15,9 +15,9 @@ RenameDialog::RenameDialog(const QString &fileName, MessageBoxes &messageBoxes, 
 {
     setObjectName(QStringLiteral("renamefrm"));
     setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Rename file"));
+    setAccessibleName(tr("Rename file"));
 
-    m_label1 = new QLabel(QStringLiteral("Enter the new file name without any extension"), this);
+    m_label1 = new QLabel(tr("Enter the new file name without any extension"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));

@@ -1,5 +1,6 @@
 #include "renamerules.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orv {
@@ -32,18 +33,18 @@ NameParts splitAtFirstDot(const QString &name)
 QString renameRefusal(const QString &typed, const QString &extension)
 {
     if (typed.isEmpty())
-        return QStringLiteral("A file name must be entered");
+        return QCoreApplication::translate("RenameRules", "A file name must be entered");
     if (typed.contains(QLatin1Char('.')))
-        return QStringLiteral("Invalid file name. no '.' are allowed within a file name");
+        return QCoreApplication::translate("RenameRules", "Invalid file name. no '.' are allowed within a file name");
     for (QChar c : typed) {
         if (isRejected(c)) {
-            const QString shown = c.unicode() < 32 ? QStringLiteral("control characters")
+            const QString shown = c.unicode() < 32 ? QCoreApplication::translate("RenameRules", "control characters")
                                                    : QStringLiteral("'") + c + QStringLiteral("'");
-            return QStringLiteral("Invalid file name. A file name cannot contain %1").arg(shown);
+            return QCoreApplication::translate("RenameRules", "Invalid file name. A file name cannot contain %1").arg(shown);
         }
     }
     if (QFile::encodeName(typed + extension).size() > kMaxNameBytes)
-        return QStringLiteral("Invalid file name. The name is too long");
+        return QCoreApplication::translate("RenameRules", "Invalid file name. The name is too long");
     return {};
 }
 

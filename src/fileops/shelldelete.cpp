@@ -1,5 +1,7 @@
 #include "shelldelete.h"
 
+#include <QCoreApplication>
+
 #include "failurereport.h"
 #include "fileoperations.h"
 #include "messageboxes.h"
@@ -23,10 +25,10 @@ bool askYesNo(MessageBoxes &boxes, QWidget *parent, const QString &text, MsgIcon
 QString noTrashQuestion(const QStringList &paths)
 {
     if (paths.size() == 1)
-        return QStringLiteral("This file cannot be moved to the trash: its drive has no trash.\n\n%1\n\n"
+        return QCoreApplication::translate("ShellDelete", "This file cannot be moved to the trash: its drive has no trash.\n\n%1\n\n"
                               "Delete it for good? It cannot be restored.")
             .arg(fileListText(paths));
-    return QStringLiteral("These %1 files cannot be moved to the trash: their drive has no trash.\n\n%2\n\n"
+    return QCoreApplication::translate("ShellDelete", "These %1 files cannot be moved to the trash: their drive has no trash.\n\n%2\n\n"
                           "Delete them for good? They cannot be restored.")
         .arg(paths.size())
         .arg(fileListText(paths));
@@ -39,12 +41,12 @@ QString deleteQuestion(const QStringList &paths, bool permanent)
     const bool one = paths.size() == 1;
     QString question;
     if (permanent)
-        question = one ? QStringLiteral("Delete this file for good? It cannot be restored.")
-                       : QStringLiteral("Delete these %1 files for good? They cannot be restored.")
+        question = one ? QCoreApplication::translate("ShellDelete", "Delete this file for good? It cannot be restored.")
+                       : QCoreApplication::translate("ShellDelete", "Delete these %1 files for good? They cannot be restored.")
                              .arg(paths.size());
     else
-        question = one ? QStringLiteral("Move this file to the trash?")
-                       : QStringLiteral("Move these %1 files to the trash?").arg(paths.size());
+        question = one ? QCoreApplication::translate("ShellDelete", "Move this file to the trash?")
+                       : QCoreApplication::translate("ShellDelete", "Move these %1 files to the trash?").arg(paths.size());
     return question + QStringLiteral("\n\n") + fileListText(paths);
 }
 
@@ -87,11 +89,11 @@ void shelldelete(const QStringList &listed, bool permanent, const PlatformServic
     const bool one = failures.count() == 1;
     QString heading;
     if (forGood)
-        heading = one ? QStringLiteral("This file could not be deleted:")
-                      : QStringLiteral("These files could not be deleted:");
+        heading = one ? QCoreApplication::translate("ShellDelete", "This file could not be deleted:")
+                      : QCoreApplication::translate("ShellDelete", "These files could not be deleted:");
     else
-        heading = one ? QStringLiteral("This file could not be moved to the trash:")
-                      : QStringLiteral("These files could not be moved to the trash:");
+        heading = one ? QCoreApplication::translate("ShellDelete", "This file could not be moved to the trash:")
+                      : QCoreApplication::translate("ShellDelete", "These files could not be moved to the trash:");
     failures.show(boxes, parent, heading);
 }
 

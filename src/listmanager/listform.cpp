@@ -57,7 +57,7 @@ ListForm::ListForm(PictureList &list, std::vector<PictureEntry> &cliplist, ListM
       m_files(m_second, services, this), m_placer(TwipScale(services.systemInfo->logicalDpi()))
 {
     setObjectName(QStringLiteral("listform"));
-    setWindowTitle(QStringLiteral("Orvanta (List Manager)"));
+    setWindowTitle(tr("Orvanta (List Manager)"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_repeater = new MoveRepeater(
         [this](MoveRepeater::Direction d) { d == MoveRepeater::Up ? moveup() : movedn(); }, this);
@@ -76,16 +76,16 @@ void ListForm::buildControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
-    m_list1 = makeList(m_client, "List1", QStringLiteral("Main list"), &m_list, PictureList::NameColumn);
-    m_list2 = makeList(m_client, "List2", QStringLiteral("Second list"), &m_second, PictureList::NameColumn);
-    m_pathlist = makeList(m_client, "pathlist", QStringLiteral("Second list folders"), &m_second,
+    m_list1 = makeList(m_client, "List1", tr("Main list"), &m_list, PictureList::NameColumn);
+    m_list2 = makeList(m_client, "List2", tr("Second list"), &m_second, PictureList::NameColumn);
+    m_pathlist = makeList(m_client, "pathlist", tr("Second list folders"), &m_second,
                           PictureList::FolderColumn);
     m_pathlist->hide();
 
     m_up = new MoveButton(QStringLiteral("up"), QIcon(QStringLiteral(":/listmanager/up.svg")),
-                          QStringLiteral("Move selected files up"), m_client);
+                          tr("Move selected files up"), m_client);
     m_down = new MoveButton(QStringLiteral("down"), QIcon(QStringLiteral(":/listmanager/down.svg")),
-                            QStringLiteral("Move selected files down."), m_client);
+                            tr("Move selected files down."), m_client);
     const int icon = m_placer.scale().toPixels(kIconSize);
     for (MoveButton *b : {m_up, m_down})
         b->setIconSize(QSize(icon, icon));
@@ -270,7 +270,7 @@ void ListForm::mclear()
 bool ListForm::checkexit()
 {
     MessageRequest box;
-    box.text = QStringLiteral("Exit and LOSE any unsaved changes??");
+    box.text = tr("Exit and LOSE any unsaved changes??");
     box.icon = MsgIcon::Question;
     box.buttons = MsgButtons::OkCancel;
     box.defaultButton = 1;

@@ -35,64 +35,64 @@ void ListForm::buildMenus()
         return sub;
     };
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mfile"));
-    command(file, "mnew", QStringLiteral("Open &New list"), &ListForm::mnew);
-    command(file, "mother", QStringLiteral("Open &another list"), &ListForm::mother);
-    command(file, "msavem", QStringLiteral("Save &main list"), [this] { m_host.msavelstclick(); });
-    command(file, "msavemas", QStringLiteral("Save main list &as"), [this] { m_host.msaveasclick(); });
-    command(file, "msave2", QStringLiteral("Save secon&d list"), &ListForm::msave2)->setEnabled(false);
-    command(file, "msave2as", QStringLiteral("Save seco&nd list as"), &ListForm::msave2as)->setEnabled(false);
+    command(file, "mnew", tr("Open &New list"), &ListForm::mnew);
+    command(file, "mother", tr("Open &another list"), &ListForm::mother);
+    command(file, "msavem", tr("Save &main list"), [this] { m_host.msavelstclick(); });
+    command(file, "msavemas", tr("Save main list &as"), [this] { m_host.msaveasclick(); });
+    command(file, "msave2", tr("Save secon&d list"), &ListForm::msave2)->setEnabled(false);
+    command(file, "msave2as", tr("Save seco&nd list as"), &ListForm::msave2as)->setEnabled(false);
     file->addSeparator();
-    command(file, "mexit", QStringLiteral("E&xit"), &ListForm::close);
+    command(file, "mexit", tr("E&xit"), &ListForm::close);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("medit"));
-    command(edit, "mcopy", QStringLiteral("&Copy"), [this] { copy(activeList()); });
-    command(edit, "mcut", QStringLiteral("Cu&t"), [this] { cut(activeList()); });
-    QMenu *pasteMenu = submenu(edit, "mpaste", QStringLiteral("&Paste"));
-    command(pasteMenu, "mpastem", QStringLiteral("To &main list"), [this] { paste(Side::Main); });
-    command(pasteMenu, "mpaste2", QStringLiteral("To &second list"), [this] {
+    command(edit, "mcopy", tr("&Copy"), [this] { copy(activeList()); });
+    command(edit, "mcut", tr("Cu&t"), [this] { cut(activeList()); });
+    QMenu *pasteMenu = submenu(edit, "mpaste", tr("&Paste"));
+    command(pasteMenu, "mpastem", tr("To &main list"), [this] { paste(Side::Main); });
+    command(pasteMenu, "mpaste2", tr("To &second list"), [this] {
         paste(Side::Second);
     })->setEnabled(false);
-    command(edit, "mdel", QStringLiteral("&Delete"), [this] { deleteEntries(activeList(), true); });
+    command(edit, "mdel", tr("&Delete"), [this] { deleteEntries(activeList(), true); });
     edit->addSeparator();
-    QMenu *sort = submenu(edit, "msort", QStringLiteral("&Sort"));
-    command(sort, "msrtname", QStringLiteral("By &name"), &ListForm::msrtname);
-    command(sort, "msrtrand", QStringLiteral("&Randomize"), &ListForm::msrtrand);
-    command(edit, "mclear", QStringLiteral("C&lear"), &ListForm::mclear);
+    QMenu *sort = submenu(edit, "msort", tr("&Sort"));
+    command(sort, "msrtname", tr("By &name"), &ListForm::msrtname);
+    command(sort, "msrtrand", tr("&Randomize"), &ListForm::msrtrand);
+    command(edit, "mclear", tr("C&lear"), &ListForm::mclear);
     edit->addSeparator();
-    command(edit, "mup", QStringLiteral("Move &up"), &ListForm::moveup);
-    command(edit, "mdown", QStringLiteral("Move &down"), &ListForm::movedn);
+    command(edit, "mup", tr("Move &up"), &ListForm::moveup);
+    command(edit, "mdown", tr("Move &down"), &ListForm::movedn);
     edit->addSeparator();
-    command(edit, "mall", QStringLiteral("Select &all"), &ListForm::selectAll);
-    command(edit, "minver", QStringLiteral("&Invert selection"), &ListForm::invertSelection);
+    command(edit, "mall", tr("Select &all"), &ListForm::selectAll);
+    command(edit, "minver", tr("&Invert selection"), &ListForm::invertSelection);
 }
 
 void ListForm::buildPopups()
 {
     m_popmain = new QMenu(this);
     m_popmain->setObjectName(QStringLiteral("popmain"));
-    connect(addAction(m_popmain, "pmcopym", QStringLiteral("&Copy           ")), &QAction::triggered, this,
+    connect(addAction(m_popmain, "pmcopym", tr("&Copy           ")), &QAction::triggered, this,
             [this] { copy(Side::Main); });
-    connect(addAction(m_popmain, "pmcutm", QStringLiteral("Cu&t")), &QAction::triggered, this,
+    connect(addAction(m_popmain, "pmcutm", tr("Cu&t")), &QAction::triggered, this,
             [this] { cut(Side::Main); });
-    connect(addAction(m_popmain, "pmpastem", QStringLiteral("&paste")), &QAction::triggered, this,
+    connect(addAction(m_popmain, "pmpastem", tr("&paste")), &QAction::triggered, this,
             [this] { paste(Side::Main); });
     m_popmain->addSeparator();
-    connect(addAction(m_popmain, "pmdelm", QStringLiteral("&Delete")), &QAction::triggered, this,
+    connect(addAction(m_popmain, "pmdelm", tr("&Delete")), &QAction::triggered, this,
             [this] { deleteEntries(Side::Main, false); });
 
     m_pop2 = new QMenu(this);
     m_pop2->setObjectName(QStringLiteral("pop2"));
-    connect(addAction(m_pop2, "pmcopy2", QStringLiteral("&Copy          ")), &QAction::triggered, this,
+    connect(addAction(m_pop2, "pmcopy2", tr("&Copy          ")), &QAction::triggered, this,
             [this] { copy(Side::Second); });
-    connect(addAction(m_pop2, "pmcut2", QStringLiteral("Cu&t")), &QAction::triggered, this,
+    connect(addAction(m_pop2, "pmcut2", tr("Cu&t")), &QAction::triggered, this,
             [this] { cut(Side::Second, true); });
-    connect(addAction(m_pop2, "pmpaste2", QStringLiteral("&Paste")), &QAction::triggered, this,
+    connect(addAction(m_pop2, "pmpaste2", tr("&Paste")), &QAction::triggered, this,
             [this] { paste(Side::Second); });
     m_pop2->addSeparator();
-    connect(addAction(m_pop2, "pmdel2", QStringLiteral("&Delete")), &QAction::triggered, this,
+    connect(addAction(m_pop2, "pmdel2", tr("&Delete")), &QAction::triggered, this,
             [this] { deleteEntries(Side::Second, false); });
 }
 

@@ -1,5 +1,7 @@
 #include "secondlistfiles.h"
 
+#include <QCoreApplication>
+
 #include "filedialogs.h"
 #include "fileerror.h"
 #include "listfilereader.h"
@@ -9,8 +11,8 @@
 namespace orv {
 
 namespace {
-const QString openFilter = QStringLiteral("pic. list(*.pvl)|*.pvl");
-const QString saveFilter = QStringLiteral("pic. list (*.pvl)|*.pvl");
+const char *const openFilter = QT_TRANSLATE_NOOP("SecondListFiles", "pic. list(*.pvl)|*.pvl");
+const char *const saveFilter = QT_TRANSLATE_NOOP("SecondListFiles", "pic. list (*.pvl)|*.pvl");
 const QString listExtension = QStringLiteral("pvl");
 } // namespace
 
@@ -39,11 +41,11 @@ void SecondListFiles::openAnother()
     // overwrite that file with other entries.
     startNew();
     FileDialogRequest request;
-    request.filter = openFilter;
+    request.filter = QCoreApplication::translate("SecondListFiles", openFilter);
     const std::optional<QStringList> chosen =
         m_services.fileDialogs->openFiles(m_dialogParent, request, false);
     if (!chosen || chosen->isEmpty()) {
-        message(QStringLiteral("unable to load file") + m_dialogFileName, MsgIcon::None);
+        message(QCoreApplication::translate("SecondListFiles", "unable to load file") + m_dialogFileName, MsgIcon::None);
         return;
     }
     m_dialogFileName = chosen->constFirst();
@@ -57,7 +59,7 @@ void SecondListFiles::openAnother()
     m_second.setEntries(std::move(read.entries));
     if (read.error != FileError::None) {
         if (FileError::isFileAccess(read.error))
-            message(QStringLiteral("unable to load file") + m_dialogFileName, MsgIcon::None);
+            message(QCoreApplication::translate("SecondListFiles", "unable to load file") + m_dialogFileName, MsgIcon::None);
         return;
     }
     m_list2file = m_dialogFileName;
@@ -67,7 +69,7 @@ bool SecondListFiles::refuseEmptyList()
 {
     if (!m_second.isEmpty())
         return false;
-    message(QStringLiteral("This list is empty."), MsgIcon::Critical);
+    message(QCoreApplication::translate("SecondListFiles", "This list is empty."), MsgIcon::Critical);
     return true;
 }
 
@@ -86,14 +88,14 @@ void SecondListFiles::save()
         write(m_list2file);
         return;
     }
-    saveThroughDialog(saveFilter);
+    saveThroughDialog(QCoreApplication::translate("SecondListFiles", saveFilter));
 }
 
 void SecondListFiles::saveAs()
 {
     if (refuseEmptyList())
         return;
-    saveThroughDialog(openFilter);
+    saveThroughDialog(QCoreApplication::translate("SecondListFiles", openFilter));
 }
 
 void SecondListFiles::saveThroughDialog(const QString &filter)
@@ -103,7 +105,7 @@ void SecondListFiles::saveThroughDialog(const QString &filter)
     request.defaultExtension = listExtension;
     const std::optional<QString> chosen = m_services.fileDialogs->saveFile(m_dialogParent, request);
     if (!chosen || chosen->isEmpty()) {
-        message(QStringLiteral("Cancel saving file") + m_dialogFileName, MsgIcon::None);
+        message(QCoreApplication::translate("SecondListFiles", "Cancel saving file") + m_dialogFileName, MsgIcon::None);
         return;
     }
     m_dialogFileName = *chosen;

@@ -51,11 +51,11 @@ FolderChooser::FolderChooser(const PlatformServices &services, const QString &st
     Q_ASSERT(services.messageBoxes && services.drives);
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setAccessibleName(QStringLiteral("Drive"));
+    m_drive1->setAccessibleName(tr("Drive"));
 
     m_dir1 = new QTreeWidget(this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setAccessibleName(QStringLiteral("Folders"));
+    m_dir1->setAccessibleName(tr("Folders"));
     m_dir1->setHeaderHidden(true);
     m_dir1->setColumnCount(1);
     m_dir1->setUniformRowHeights(true);
@@ -94,7 +94,7 @@ bool FolderChooser::setFolder(const QString &path)
     if (changeFolder(path))
         return true;
     MessageRequest box;
-    box.text = QStringLiteral("This folder cannot be read:\n") + QDir::toNativeSeparators(cleanFolder(path));
+    box.text = tr("This folder cannot be read:\n") + QDir::toNativeSeparators(cleanFolder(path));
     box.icon = MsgIcon::Critical;
     box.buttons = MsgButtons::Ok;
     m_services.messageBoxes->show(window(), box);
@@ -179,7 +179,7 @@ void FolderChooser::driveChanged(int index)
             return;
         }
         MessageRequest box;
-        box.text = QStringLiteral("Drive is not ready!!");
+        box.text = tr("Drive is not ready!!");
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::RetryCancel;
         if (m_services.messageBoxes->show(window(), box) != MsgResult::Retry) {

@@ -4,6 +4,7 @@
 #include "listfileformat.h"
 #include "listfilelongnames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -98,7 +99,7 @@ ListFileWriter::Result ListFileWriter::write(const QString &path, const std::vec
 QString listSaveFailureText(const QString &path, const QString &errorString)
 {
     // The old file, if any, is left whole; say so rather than keep quiet.
-    return QStringLiteral("The list could not be saved to %1.\n%2\nThe file was not changed.")
+    return QCoreApplication::translate("ListFileWriter", "The list could not be saved to %1.\n%2\nThe file was not changed.")
         .arg(QDir::toNativeSeparators(path), errorString);
 }
 

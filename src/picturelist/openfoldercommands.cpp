@@ -1,5 +1,7 @@
 #include "openfoldercommands.h"
 
+#include <QCoreApplication>
+
 #include "messageboxes.h"
 #include "openfolderhost.h"
 #include "picturelist.h"
@@ -9,9 +11,9 @@
 namespace orv {
 
 namespace {
-const QString ClickFirst = QStringLiteral("Click the empty 'Image Box' to display the first picture.");
-const QString LastPicture = QStringLiteral("That was the last picture in this list.");
-const QString ClickNext = QStringLiteral("Click anywhere to show next picture");
+const char *const ClickFirst = QT_TRANSLATE_NOOP("OpenFolderCommands", "Click the empty 'Image Box' to display the first picture.");
+const char *const LastPicture = QT_TRANSLATE_NOOP("OpenFolderCommands", "That was the last picture in this list.");
+const char *const ClickNext = QT_TRANSLATE_NOOP("OpenFolderCommands", "Click anywhere to show next picture");
 } // namespace
 
 OpenFolderCommands::OpenFolderCommands(PictureList &list, OpenFolderHost &host, MessageBoxes &messageBoxes)
@@ -20,7 +22,7 @@ OpenFolderCommands::OpenFolderCommands(PictureList &list, OpenFolderHost &host, 
 
 QString OpenFolderCommands::noPicturesMessage()
 {
-    return QStringLiteral("this folder has no picture files");
+    return QCoreApplication::translate("OpenFolderCommands", "this folder has no picture files");
 }
 
 void OpenFolderCommands::add2lst(PictureList &list, const QString &folder, const QStringList &names)
@@ -44,7 +46,7 @@ void OpenFolderCommands::replace(const QString &folder, const QStringList &names
         return;
     }
     m_host.selectFirstEntry();
-    m_host.setLabel2(ClickFirst);
+    m_host.setLabel2(QCoreApplication::translate("OpenFolderCommands", ClickFirst));
 }
 
 void OpenFolderCommands::add(const QString &folder, const QStringList &names, QWidget *parent)
@@ -73,11 +75,11 @@ void OpenFolderCommands::showAdded(const PictureList &list, OpenFolderHost &host
     const QString count = QString::number(list.count());
     if (!wasEmpty) {
         host.setLabel1(QString::number(host.curpic()) + QLatin1Char('/') + count);
-        if (host.label2() == LastPicture)
-            host.setLabel2(ClickNext);
+        if (host.label2() == QCoreApplication::translate("OpenFolderCommands", LastPicture))
+            host.setLabel2(QCoreApplication::translate("OpenFolderCommands", ClickNext));
     } else {
         host.setLabel1(QStringLiteral("0/") + count);
-        host.setLabel2(ClickFirst);
+        host.setLabel2(QCoreApplication::translate("OpenFolderCommands", ClickFirst));
     }
 }
 

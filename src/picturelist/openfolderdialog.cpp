@@ -16,7 +16,7 @@ OpenFolderDialog::OpenFolderDialog(PictureList &list, const PlatformServices &se
 {
     Q_ASSERT(services.messageBoxes && services.modalRunner && services.drives);
     setObjectName(QStringLiteral("opendir"));
-    setWindowTitle(QStringLiteral("Open pic. folder"));
+    setWindowTitle(tr("Open pic. folder"));
     buildControls(startFolder);
 
     // First use: File1 shows the files of Dir1's folder.
@@ -34,7 +34,7 @@ void OpenFolderDialog::buildControls(const QString &startFolder)
 
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setAccessibleName(QStringLiteral("Picture files"));
+    m_file1->setAccessibleName(tr("Picture files"));
     m_file1->setUniformItemSizes(true);
     m_file1->setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -45,12 +45,12 @@ void OpenFolderDialog::buildControls(const QString &startFolder)
         b->setAutoDefault(false);
         return b;
     };
-    m_append = button("append", QStringLiteral("&Add "));
-    m_append->setToolTip(QStringLiteral("Add above files to list "));
-    m_repl = button("repl", QStringLiteral("&Replace "));
-    m_repl->setToolTip(QStringLiteral("Replaces list contents with above files"));
-    m_ok = button("ok", QStringLiteral("&OK"));
-    m_command1 = button("Command1", QStringLiteral("&Cancel"));
+    m_append = button("append", tr("&Add "));
+    m_append->setToolTip(tr("Add above files to list "));
+    m_repl = button("repl", tr("&Replace "));
+    m_repl->setToolTip(tr("Replaces list contents with above files"));
+    m_ok = button("ok", tr("&OK"));
+    m_command1 = button("Command1", tr("&Cancel"));
 
     auto *lists = new QHBoxLayout;
     lists->addWidget(m_folders, 1);

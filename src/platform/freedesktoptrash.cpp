@@ -1,5 +1,6 @@
 #include "freedesktoptrash.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -190,7 +191,7 @@ FileOpResult FreedesktopTrash::trash(const QString &file, const QDateTime &when)
     if (::lstat(encoded(path).constData(), &st) != 0)
         return FileOpResult::failed(reasonOf(errno));
     if (S_ISDIR(st.st_mode))
-        return FileOpResult::failed(QStringLiteral("It is a folder, not a file."));
+        return FileOpResult::failed(QCoreApplication::translate("FileOperations", "It is a folder, not a file."));
 
     // A folder that cannot be written to keeps its files: no trash could
     // take them, and deleting them for good would fail as well.
@@ -199,7 +200,7 @@ FileOpResult FreedesktopTrash::trash(const QString &file, const QDateTime &when)
     QString top;
     const QString trash = trashFolderFor(path, &top);
     if (trash.isEmpty())
-        return FileOpResult::of(FileOpResult::NoTrash, QStringLiteral("Its drive has no trash."));
+        return FileOpResult::of(FileOpResult::NoTrash, QCoreApplication::translate("FileOperations", "Its drive has no trash."));
     // A mount's trash holds paths relative to the mount's top folder.
     const QString recorded =
         top.isEmpty() ? path : path.mid(top.endsWith(QLatin1Char('/')) ? top.size() : top.size() + 1);
@@ -239,7 +240,7 @@ FileOpResult FreedesktopTrash::trash(const QString &file, const QDateTime &when)
         }
         return FileOpResult::done();
     }
-    return FileOpResult::failed(QStringLiteral("The trash holds too many files of this name."));
+    return FileOpResult::failed(QCoreApplication::translate("FileOperations", "The trash holds too many files of this name."));
 }
 
 } // namespace orv

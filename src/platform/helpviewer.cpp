@@ -3,6 +3,7 @@
 #include "helpwindow.h"
 #include "messageboxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -51,7 +52,7 @@ bool QtHelpViewer::open(QWidget *parent, const QString &helpFile)
     QString error;
     if (!readHelp(helpFile, &html, &error)) {
         MessageRequest box;
-        box.text = QStringLiteral("Cannot open the help file %1:\n%2")
+        box.text = QCoreApplication::translate("HelpViewer", "Cannot open the help file %1:\n%2")
                        .arg(QDir::toNativeSeparators(helpFile), error);
         box.icon = MsgIcon::Exclamation;
         m_messageBoxes->show(parent, box);

@@ -11,7 +11,7 @@ namespace orv {
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpviewer"));
-    setWindowTitle(QStringLiteral("Orvanta Help"));
+    setWindowTitle(tr("Orvanta Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helptext"));
     m_browser->setOpenExternalLinks(false);

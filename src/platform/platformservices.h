@@ -15,6 +15,8 @@ class HelpViewer;
 class FileOperations;
 class SystemInfoTool;
 class PhotoMetadataReader;
+class SystemClipboard;
+class FileManager;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -32,6 +34,8 @@ struct PlatformServices {
     FileOperations *fileOperations = nullptr;
     SystemInfoTool *systemInfoTool = nullptr;
     const PhotoMetadataReader *metadata = nullptr; // photos' Exif data
+    SystemClipboard *clipboard = nullptr;
+    FileManager *fileManager = nullptr;
 };
 
 } // namespace orv

@@ -2,6 +2,7 @@
 
 #include "fileerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,7 +22,7 @@ int openRegularFile(QFile &file, const QString &path, QString *why)
         return error;
     };
     if (path.isEmpty())
-        return refuse(FileError::FileNotFound, QStringLiteral("No file name was given."));
+        return refuse(FileError::FileNotFound, QCoreApplication::translate("FileOperations", "No file name was given."));
     // Not blocking: opening a named pipe would otherwise wait for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -35,7 +36,7 @@ int openRegularFile(QFile &file, const QString &path, QString *why)
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return refuse(FileError::PathFileAccess, QStringLiteral("It is not a regular file."));
+        return refuse(FileError::PathFileAccess, QCoreApplication::translate("FileOperations", "It is not a regular file."));
     }
     // Reading a regular file waits as usual.
     const int flags = ::fcntl(fd, F_GETFL);

@@ -51,7 +51,7 @@ SlideForm::SlideForm(SlideshowHost &host, const SlideshowSettings &settings, con
       m_placer(TwipScale(services.systemInfo->logicalDpi()))
 {
     setObjectName(QStringLiteral("slideForm"));
-    setWindowTitle(QStringLiteral("Orvanta (Slide show)"));
+    setWindowTitle(tr("Orvanta (Slide show)"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     fill(this, QColor(0x14, 0x14, 0x14), QColor(0xdf, 0xe9, 0xf3));
@@ -76,7 +76,7 @@ void SlideForm::buildControls()
 {
     m_image1 = new ImageControl(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setAccessibleName(QStringLiteral("The slide show picture."));
+    m_image1->setAccessibleName(tr("The slide show picture."));
     m_image1->hide();
     connect(m_image1, &ImageControl::clicked, this, &SlideForm::toggleShown);
 
@@ -96,11 +96,11 @@ void SlideForm::buildControls()
     m_placer.place(m_label1, kLabel1);
 
     m_rew = new ToolButton(QStringLiteral("rew"), QIcon(QStringLiteral(":/slideshow/rew.svg")),
-                           QStringLiteral("Show prev. pic."), m_strip);
+                           tr("Show prev. pic."), m_strip);
     m_pause = new ToolButton(QStringLiteral("pause"), QIcon(QStringLiteral(":/slideshow/pause.svg")),
-                             QStringLiteral("Pause"), m_strip);
+                             tr("Pause"), m_strip);
     m_frw = new ToolButton(QStringLiteral("frw"), QIcon(QStringLiteral(":/slideshow/frw.svg")),
-                           QStringLiteral("Show next pic."), m_strip);
+                           tr("Show next pic."), m_strip);
     m_placer.place(m_rew, kRew);
     m_placer.place(m_pause, kPause);
     m_placer.place(m_frw, kFrw);
@@ -299,7 +299,7 @@ SlideForm::LoadOutcome SlideForm::loadCurrent()
             return LoadOutcome::Failed; // the next tick meets the same picture again
 
         MessageRequest box;
-        box.text = QStringLiteral("Specified picture file cannot be accessed!!");
+        box.text = tr("Specified picture file cannot be accessed!!");
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::RetryCancel;
         if (m_services.messageBoxes->show(this, box) == MsgResult::Retry)

@@ -26,23 +26,23 @@ template <typename W> W *named(W *widget, const char *name)
 SlideOp::SlideOp(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("slideOp"));
-    setWindowTitle(QStringLiteral("SlideShow Options"));
+    setWindowTitle(tr("SlideShow Options"));
 
     auto *label2 = named(
-        new QLabel(QStringLiteral("Slideshow timer duration.         (Enter a time in sec. from 1 to 15)")),
+        new QLabel(tr("Slideshow timer duration.         (Enter a time in sec. from 1 to 15)")),
         "Label2");
     label2->setWordWrap(true);
     m_interval = named(new QLineEdit(QStringLiteral("1")), "interval");
     label2->setBuddy(m_interval);
 
     auto *frame1 = named(new QGroupBox, "Frame1");
-    auto *label1 = named(new QLabel(QStringLiteral(" Resolusion Type")), "Label1");
-    m_autofit = named(new QRadioButton(QStringLiteral("Auto-resolution (best results)")), "autofit");
-    m_autofit->setToolTip(QStringLiteral("The size of the image will be automatically chosen"));
-    m_fit = named(new QRadioButton(QStringLiteral("Fit to current box size")), "fit");
-    m_fit->setToolTip(QStringLiteral("The pic. will be fit into a box of the size of the current image box"));
-    m_nofit = named(new QRadioButton(QStringLiteral("True Size (not recommended)")), "NOFIT");
-    m_nofit->setToolTip(QStringLiteral("Use actual pic. size. Can go out of screen size"));
+    auto *label1 = named(new QLabel(tr(" Resolusion Type")), "Label1");
+    m_autofit = named(new QRadioButton(tr("Auto-resolution (best results)")), "autofit");
+    m_autofit->setToolTip(tr("The size of the image will be automatically chosen"));
+    m_fit = named(new QRadioButton(tr("Fit to current box size")), "fit");
+    m_fit->setToolTip(tr("The pic. will be fit into a box of the size of the current image box"));
+    m_nofit = named(new QRadioButton(tr("True Size (not recommended)")), "NOFIT");
+    m_nofit->setToolTip(tr("Use actual pic. size. Can go out of screen size"));
     auto *group = new QButtonGroup(this);
     group->addButton(m_autofit, Autofit);
     group->addButton(m_fit, Fit);
@@ -54,12 +54,12 @@ SlideOp::SlideOp(QWidget *parent) : QDialog(parent)
     frameLayout->addWidget(m_fit);
     frameLayout->addWidget(m_nofit);
 
-    m_splashscr = named(new QCheckBox(QStringLiteral("Show splash screen")), "splashscr");
+    m_splashscr = named(new QCheckBox(tr("Show splash screen")), "splashscr");
     m_splashscr->setChecked(true);
 
-    m_ok = named(new QPushButton(QStringLiteral("Ok")), "ok");
-    m_apply = named(new QPushButton(QStringLiteral("Apply")), "apply");
-    m_cancel = named(new QPushButton(QStringLiteral("Cancel")), "cancel");
+    m_ok = named(new QPushButton(tr("Ok")), "ok");
+    m_apply = named(new QPushButton(tr("Apply")), "apply");
+    m_cancel = named(new QPushButton(tr("Cancel")), "cancel");
     m_ok->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

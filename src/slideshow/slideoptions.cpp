@@ -13,13 +13,13 @@ namespace orv {
 
 namespace {
 
-const QString damagedText = QStringLiteral(
+const char *const damagedText = QT_TRANSLATE_NOOP("orv::SlideOptions",
     "The 'Orvanta.ini' file is missing or corrupted. This file is important to run this program. Press ok "
     "and this file will be reinstalled but some of your settings will be reset to its initial values. You "
     "press cancel to try solving this problem manually");
 
-const QString invalidIntervalText =
-    QStringLiteral("Invalid slideshow timer duration. (Expected a value between 1 & 15)");
+const char *const invalidIntervalText =
+    QT_TRANSLATE_NOOP("orv::SlideOptions", "Invalid slideshow timer duration. (Expected a value between 1 & 15)");
 
 } // namespace
 
@@ -109,7 +109,7 @@ bool SlideOptions::readfile()
     if (error != SettingsRecords::OutOfRange && !FileError::isFileAccess(error))
         return true; // read in full, or a failure outside the damaged set: nothing more
     MessageRequest request;
-    request.text = damagedText;
+    request.text = tr(damagedText);
     request.icon = MsgIcon::Critical;
     request.buttons = MsgButtons::OkCancel;
     if (m_services.messageBoxes->show(boxParent(), request) != MsgResult::Ok) {
@@ -174,7 +174,7 @@ void SlideOptions::writefile()
 
 void SlideOptions::showInvalidInterval()
 {
-    message(invalidIntervalText);
+    message(tr(invalidIntervalText));
     m_dialog->setBadinterval(true);
 }
 

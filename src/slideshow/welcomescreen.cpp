@@ -30,11 +30,11 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int pointS
 QStringList WelcomeScreen::instructions()
 {
     return {
-        QStringLiteral("Click any where or press spacebar to hide/show pictures."),
-        QStringLiteral("Press escape to return to the main window."),
-        QStringLiteral("Press down arrow to pause the show."),
-        QStringLiteral("Press right arrow to escape this picture to yhe next one."),
-        QStringLiteral("Press left arrow to return to previous picture."),
+        tr("Click any where or press spacebar to hide/show pictures."),
+        tr("Press escape to return to the main window."),
+        tr("Press down arrow to pause the show."),
+        tr("Press right arrow to escape this picture to yhe next one."),
+        tr("Press left arrow to return to previous picture."),
     };
 }
 
@@ -55,16 +55,16 @@ WelcomeScreen::WelcomeScreen(const SlideshowSettings &settings, QWidget *parent)
     auto *logo = new QLabel(frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(QIcon(QStringLiteral(":/slideshow/logo.svg")).pixmap(QSize(96, 96)));
-    logo->setAccessibleName(QStringLiteral("Slide show logo"));
+    logo->setAccessibleName(tr("Slide show logo"));
 
-    QLabel *welcome = label(frame, "Label1", QStringLiteral(" Welcome to the"), 12);
+    QLabel *welcome = label(frame, "Label1", tr(" Welcome to the"), 12);
     QLabel *product = label(frame, "lblProductName", QStringLiteral("Orvanta"), 26, true);
-    QLabel *slideshow = label(frame, "lblCompanyProduct", QStringLiteral("SLIDESHOW"), 18, true);
+    QLabel *slideshow = label(frame, "lblCompanyProduct", tr("SLIDESHOW"), 18, true);
     QLabel *keys = label(frame, "lblCompany", instructions().join(QLatin1Char('\n')), 0);
 
-    m_check1 = new QCheckBox(QStringLiteral("Don't show this screen again"), frame);
+    m_check1 = new QCheckBox(tr("Don't show this screen again"), frame);
     m_check1->setObjectName(QStringLiteral("Check1"));
-    m_ok = new QPushButton(QStringLiteral("Ok"), frame);
+    m_ok = new QPushButton(tr("Ok"), frame);
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_ok->setDefault(true);
 

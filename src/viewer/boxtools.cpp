@@ -179,7 +179,7 @@ bool BoxTools::refusedInFitOrStretch()
         return false;
     MessageRequest box;
     box.text =
-        QStringLiteral("Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!");
+        tr("Zoom is not allowed while displaying a picture in 'Stretch' or 'Fit to box' mode !!");
     box.icon = MsgIcon::Critical;
     box.buttons = MsgButtons::Ok;
     m_c.services.messageBoxes->show(m_c.window, box);

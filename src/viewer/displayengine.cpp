@@ -110,7 +110,7 @@ void DisplayEngine::disp()
         case LoadOutcome::Failed:
             return;
         }
-        view->setStatus(QStringLiteral("Click anywhere to hide this picture."));
+        view->setStatus(tr("Click anywhere to hide this picture."));
         setCounter(m_state.curpic, m_list.count());
         selectOnly(m_state.curpic - 1);
         m_state.pichidden = false;
@@ -118,7 +118,7 @@ void DisplayEngine::disp()
         image1->setPicture(m_sign);
         placer.setWidth(image1, kSignWidth);
         placer.setHeight(image1, kSignHeight);
-        view->setStatus(QStringLiteral("That was the last picture in this list."));
+        view->setStatus(tr("That was the last picture in this list."));
         m_state.fitmode = false;
         m_state.stretchmode = false;
     }
@@ -239,7 +239,7 @@ DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
             return LoadOutcome::Failed;
 
         MessageRequest box;
-        box.text = QStringLiteral("Specified picture file cannot be accessed!!");
+        box.text = tr("Specified picture file cannot be accessed!!");
         box.icon = MsgIcon::Critical;
         box.buttons = MsgButtons::RetryCancel;
         if (m_services.messageBoxes->show(m_c.dialogParent, box) == MsgResult::Retry)
@@ -323,7 +323,7 @@ void DisplayEngine::disapp()
     stopMoving();
     m_c.view->image1()->clearPicture();
     m_c.view->image2()->clearPicture();
-    m_c.view->setStatus(QStringLiteral("Click anywhere to show back the picture."));
+    m_c.view->setStatus(tr("Click anywhere to show back the picture."));
     sizebox();
 }
 

@@ -54,7 +54,7 @@ public:
 
     static QString emptyListText()
     {
-        return QStringLiteral("The pictures' list is empty.(No pictures to display.)");
+        return tr("The pictures' list is empty.(No pictures to display.)");
     }
 
     // The least size in device pixels a picture is decoded at for the current

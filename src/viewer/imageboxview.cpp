@@ -22,8 +22,8 @@ ImageBoxView::ImageBoxView(QWidget *parent) : QWidget(parent)
 
     m_image2 = new ImageControl(this);
     m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setToolTip(QStringLiteral("The picture box."));
-    m_image2->setAccessibleName(QStringLiteral("The picture box."));
+    m_image2->setToolTip(tr("The picture box."));
+    m_image2->setAccessibleName(tr("The picture box."));
     m_image2->setStretch(true);
     m_placer.place(m_image2, QRectF(15, 360, 1860, 2535));
 

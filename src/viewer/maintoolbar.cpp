@@ -16,21 +16,21 @@ struct ButtonDef {
 
 // 300 x 300 twips each, in groups.
 const ButtonDef kButtons[] = {
-    {"del", "del", "Delete(Pic. File)", 60},
-    {"prev1", "prev", "Show prev. picture", 510},
-    {"next1", "next", "Show next picture", 840},
-    {"long1", "long1", "Elongate image box", 1290},
-    {"delong1", "delong1", "De-elongate image box", 1620},
-    {"wide1", "wide1", "Widen image box", 1950},
-    {"dewide1", "dewide1", "De-widen image box", 2280},
-    {"zomin1", "zomin1", "Zoom In", 2730},
-    {"zomout1", "zomout1", "Zoom Out.(press shift to restore original size)", 3060},
-    {"fit", "fit", "Fit pic. into box(keep in ratios)", 3510},
-    {"stretch1", "stretch1", "Stretch pic. to box size(disregard ratios)", 3840},
-    {"full1", "full1", "Set box size to full screen", 4170},
-    {"slide", "slide", "Run slide show", 4620},
-    {"list", "list", "List Manager", 4950},
-    {"this", "this", "\"What's this\" help", 5400},
+    {"del", "del", QT_TRANSLATE_NOOP("orv::MainToolbar", "Delete(Pic. File)"), 60},
+    {"prev1", "prev", QT_TRANSLATE_NOOP("orv::MainToolbar", "Show prev. picture"), 510},
+    {"next1", "next", QT_TRANSLATE_NOOP("orv::MainToolbar", "Show next picture"), 840},
+    {"long1", "long1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Elongate image box"), 1290},
+    {"delong1", "delong1", QT_TRANSLATE_NOOP("orv::MainToolbar", "De-elongate image box"), 1620},
+    {"wide1", "wide1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Widen image box"), 1950},
+    {"dewide1", "dewide1", QT_TRANSLATE_NOOP("orv::MainToolbar", "De-widen image box"), 2280},
+    {"zomin1", "zomin1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Zoom In"), 2730},
+    {"zomout1", "zomout1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Zoom Out.(press shift to restore original size)"), 3060},
+    {"fit", "fit", QT_TRANSLATE_NOOP("orv::MainToolbar", "Fit pic. into box(keep in ratios)"), 3510},
+    {"stretch1", "stretch1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Stretch pic. to box size(disregard ratios)"), 3840},
+    {"full1", "full1", QT_TRANSLATE_NOOP("orv::MainToolbar", "Set box size to full screen"), 4170},
+    {"slide", "slide", QT_TRANSLATE_NOOP("orv::MainToolbar", "Run slide show"), 4620},
+    {"list", "list", QT_TRANSLATE_NOOP("orv::MainToolbar", "List Manager"), 4950},
+    {"this", "this", QT_TRANSLATE_NOOP("orv::MainToolbar", "\"What's this\" help"), 5400},
 };
 
 } // namespace
@@ -45,7 +45,7 @@ MainToolbar::MainToolbar(QWidget *parent) : QFrame(parent)
     setAttribute(Qt::WA_NoMousePropagation);
     for (const ButtonDef &d : kButtons) {
         const QString icon = QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(d.icon));
-        auto *b = new ToolButton(QLatin1String(d.name), QIcon(icon), QString::fromUtf8(d.toolTip), this);
+        auto *b = new ToolButton(QLatin1String(d.name), QIcon(icon), tr(d.toolTip), this);
         m_buttons.insert(b->objectName(), b);
     }
 }

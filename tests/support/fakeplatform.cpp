@@ -135,6 +135,8 @@ PlatformServices FakePlatform::services()
     s.fileOperations = &fileOperations;
     s.systemInfoTool = &systemInfoTool;
     s.metadata = &metadata;
+    s.clipboard = &clipboard;
+    s.fileManager = &fileManager;
     return s;
 }
 

@@ -14,6 +14,8 @@
 #include "systembeep.h"
 #include "systeminfo.h"
 #include "systeminfotool.h"
+#include "systemclipboard.h"
+#include "filemanager.h"
 
 #include <QHash>
 #include <QList>
@@ -152,6 +154,43 @@ public:
     int starts = 0;
 };
 
+// The desktop's clipboard: records what the program put there; `foreign`
+// stands for files another program put there since.
+class FakeSystemClipboard : public SystemClipboard
+{
+public:
+    void setFiles(const QStringList &paths, bool cut) override
+    {
+        files = {paths, cut};
+        picture = QImage();
+        foreign = {};
+    }
+    void setPicture(const QImage &p) override
+    {
+        picture = p;
+        files = {};
+        foreign = {};
+    }
+    Files foreignFiles() const override { return foreign; }
+
+    Files files;
+    QImage picture;
+    Files foreign;
+};
+
+// Records the files it was asked to show; answers `shows`.
+class FakeFileManager : public FileManager
+{
+public:
+    bool showItem(const QString &path) override
+    {
+        shown << path;
+        return shows;
+    }
+    QStringList shown;
+    bool shows = true;
+};
+
 // One bundle of fakes, with a PlatformServices pointing at them.
 struct FakePlatform {
     FakeMessageBoxes messageBoxes;
@@ -168,6 +207,8 @@ struct FakePlatform {
     FakeSystemInfoTool systemInfoTool;
     // Photos' Exif data is read from the test's own files.
     Exiv2MetadataReader metadata;
+    FakeSystemClipboard clipboard;
+    FakeFileManager fileManager;
 
     PlatformServices services();
 };
