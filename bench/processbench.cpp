@@ -42,7 +42,7 @@ void runSplashTime(const std::function<bool()> &done)
 int firstPictureProbe(const QString &picture, bool prefetched)
 {
     BenchWindow w(picture);
-    StartupSplash splash(96.0, [&w] { w.form().showLoaded(); });
+    StartupSplash splash(*w.services().systemInfo, [&w] { w.form().showLoaded(); });
     splash.show();
     runSplashTime([&] { return !w.cache().isPending(picture); });
     if (!prefetched) {
@@ -118,7 +118,7 @@ int runProbe(const QString &name, int argc, char **argv)
     const QString picture = dataFile(QStringLiteral("red.jpg"));
     if (name == QLatin1String("startup")) {
         BenchWindow w;
-        StartupSplash splash(96.0, [&w] { w.form().showLoaded(); });
+        StartupSplash splash(*w.services().systemInfo, [&w] { w.form().showLoaded(); });
         splash.show();
         QCoreApplication::processEvents();
         splash.onTimer(); // the hand-over, without the 2.5 s wait

@@ -356,8 +356,7 @@ void Form1::onSettingsChanged()
     // control is placed again for it, and the sign is drawn for it.
     TwipPlacer &placer = m_view->placer();
     const double dpi = m_services.systemInfo->logicalDpi();
-    const double oldDpi = placer.scale().dpi();
-    if (dpi != oldDpi) {
+    if (dpi != placer.scale().dpi()) {
         placer.setScale(TwipScale(dpi));
         const QImage oldSign = m_sign->picture();
         m_sign->setPicture(renderSignPicture(placer.scale()));
@@ -365,16 +364,8 @@ void Form1::onSettingsChanged()
         if (m_view->image2()->picture() == oldSign)
             m_view->image2()->setPicture(m_sign->picture());
     }
-    const bool rescaled = dpi != oldDpi;
     computeBoxLimits(1300);
     m_engine->sizebox();
-    if (!rescaled)
-        return;
-    // The picture on display is placed again as a display at this DPI
-    // places it, and the whole window is painted anew.
-    if (!m_state.pichidden)
-        m_engine->disp();
-    update();
 }
 
 void Form1::mopfile()
