@@ -201,7 +201,7 @@ TEST_F(NavigationTest, PopupDisablesShowUnlessOneEntryIsSelected)
     EXPECT_TRUE(form->action(QStringLiteral("pmcopy"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("pmrename"))->isEnabled());
     EXPECT_TRUE(form->action(QStringLiteral("pmoplstmngr"))->isEnabled());
-    EXPECT_EQ(form->popmenu()->actions().size(), 8);
+    EXPECT_EQ(form->popmenu()->actions().size(), 9); // Show in folder joined them
     EXPECT_EQ(form->action(QStringLiteral("pmoplstmngr"))->text(), QStringLiteral("&Open lisl manger"));
 }
 
