@@ -70,6 +70,8 @@ std::unique_ptr<ApngDecoder> ApngDecoder::open(QByteArray data)
             animationControl = true;
             d->m_plays = int(std::min<quint32>(be32(data, body + 4), INT_MAX));
         } else if (type == "fcTL" && length == 26) {
+            if (d->m_ihdr.isEmpty() || !limits::allowed(d->m_canvasSize, 8))
+                break; // no frame without a canvas within the limits
             Frame f;
             const quint32 w = be32(data, body + 4), h = be32(data, body + 8);
             const quint32 x = be32(data, body + 12), y = be32(data, body + 16);

@@ -71,6 +71,11 @@ QImage decodeTiffPage(const QByteArray &data)
     if (!TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height) ||
         width > 1'000'000 || height > 1'000'000 || !limits::allowed(QSize(int(width), int(height))))
         return QImage();
+    // Deflate, the strongest of TIFF's compressions, gives at most about a thousand bytes
+    // for each it holds: a file claiming far more pixels than that is a bomb, refused
+    // before its page is allocated.
+    if (qint64(width) * height > qint64(data.size()) * 16384)
+        return QImage();
     QImage image(int(width), int(height), QImage::Format_RGBA8888_Premultiplied);
     if (image.isNull() || image.bytesPerLine() != qsizetype(width) * 4)
         return QImage();
