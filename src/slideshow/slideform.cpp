@@ -261,7 +261,7 @@ void SlideForm::showFrame(const QImage &frame)
         m_player->stop();
         return;
     }
-    m_image1->setFrame(frame);
+    m_image1->setFrame(m_host.turnOf(m_moving).applied(frame));
 }
 
 QSize SlideForm::decodeMinimum() const

@@ -136,8 +136,10 @@ void DisplayEngine::disp()
         trueSizeLayout();
 
     if (m_state.curpic <= m_list.count()) {
-        if (m_currentMoves)
-            m_player->play(*m_services.pictureLoader, m_list.fullPath(m_state.curpic - 1));
+        if (m_currentMoves) {
+            m_movingPath = m_list.fullPath(m_state.curpic - 1);
+            m_player->play(*m_services.pictureLoader, m_movingPath);
+        }
         prefetchNeighbours();
     }
 }
@@ -154,10 +156,12 @@ void DisplayEngine::showFrame(const QImage &frame)
         stopMoving();
         return;
     }
+    // Every frame is turned as the user turned the picture.
+    const QImage shown = m_turns ? m_turns->turn(m_movingPath).applied(frame) : frame;
     // The picture is in Image1 (true size, zoom) and, fitted or stretched, in Image2.
     for (ImageControl *box : {m_c.view->image1(), m_c.view->image2()}) {
         if (box->hasPicture())
-            box->setFrame(frame);
+            box->setFrame(shown);
     }
 }
 

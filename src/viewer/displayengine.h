@@ -107,6 +107,7 @@ private:
     bool m_upcomingScheduled = false;
     FramePlayer *m_player = nullptr;
     bool m_currentMoves = false; // the picture loaded last moves
+    QString m_movingPath;        // the picture that plays
     const PictureTurns *m_turns = nullptr;
 };
 

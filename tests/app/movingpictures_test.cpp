@@ -6,6 +6,7 @@
 #include "boxtools.h"
 #include "frameplayer.h"
 #include "qtpictureloader.h"
+#include "turncommands.h"
 
 #include <QTimer>
 
@@ -83,6 +84,21 @@ TEST_F(MovingPicturesTest, EachFrameIsDrawnAsTheStillPictureInEveryStyle)
         EXPECT_EQ(boxShot(), second);
         form.reset();
     }
+}
+
+TEST_F(MovingPicturesTest, EveryFrameIsTurnedAsThePictureIs)
+{
+    start();
+    addPictures({QStringLiteral("still.bmp"), QStringLiteral("moving.gif")});
+    state().fitmode = true;
+    show(1, false);
+    form->turnCommands().rotateRight();
+    const QImage turnedStill = boxShot();
+    show(2, false);
+    form->turnCommands().rotateRight();
+    player().tick();
+    player().tick();
+    EXPECT_EQ(boxShot(), turnedStill) << "the second frame is the still picture";
 }
 
 TEST_F(MovingPicturesTest, ThePlayEndsWithThePicture)

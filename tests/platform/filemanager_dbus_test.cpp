@@ -52,8 +52,9 @@ TEST(QtFileManager, AsksTheFileManagerOrOpensTheFolder)
         if (row.object)
             other.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &service,
                                  QDBusConnection::ExportAllSlots);
-        if (row.service)
+        if (row.service) {
             ASSERT_TRUE(other.registerService(QtFileManager::service()));
+        }
 
         QList<QUrl> opened;
         QtFileManager manager([&](const QUrl &url) {

@@ -131,8 +131,9 @@ TEST(FileOperations, CopyAndMoveNeverReplaceAndKeepTheDate)
         EXPECT_EQ(r.kind, row.kind) << r.reason.toStdString();
         EXPECT_EQ(namesIn(f.b), expected) << "no temporary file is left";
         EXPECT_EQ(QFileInfo::exists(source), !row.move || !row.arrives);
-        if (row.occupant && QByteArray(row.occupant) == "file")
+        if (row.occupant && QByteArray(row.occupant) == "file") {
             EXPECT_EQ(readFile(f.b + QStringLiteral("/p.jpg")), "an older picture of the same name");
+        }
         if (row.arrives) {
             const QString arrived = f.b + QLatin1Char('/') + QLatin1String(row.arrives);
             EXPECT_EQ(readFile(arrived), "the picture");

@@ -52,16 +52,16 @@ public:
     }
     FileOpResult moveToTrash(const QString &file) override
     {
-        return run({QStringLiteral("trash"), file, {}},
+        return run({QStringLiteral("trash"), file, {}, {}},
                    [&](FileOperations &f) { return f.moveToTrash(file); });
     }
     FileOpResult remove(const QString &file) override
     {
-        return run({QStringLiteral("remove"), file, {}}, [&](FileOperations &f) { return f.remove(file); });
+        return run({QStringLiteral("remove"), file, {}, {}}, [&](FileOperations &f) { return f.remove(file); });
     }
     FileOpResult rename(const QString &from, const QString &to) override
     {
-        return run({QStringLiteral("rename"), from, to},
+        return run({QStringLiteral("rename"), from, to, {}},
                    [&](FileOperations &f) { return f.rename(from, to); });
     }
 
