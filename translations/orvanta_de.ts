@@ -65,6 +65,34 @@
         <source>These files could not be copied to %1:</source>
         <translation>Diese Dateien konnten nicht nach %1 kopiert werden:</translation>
     </message>
+    <message>
+        <source>%1 could not be moved to the trash to make room: %2</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden, um Platz zu schaffen: %2</translation>
+    </message>
+    <message>
+        <source>A file of this name appeared in the folder meanwhile.</source>
+        <translation>Inzwischen ist im Ordner eine Datei dieses Namens aufgetaucht.</translation>
+    </message>
+    <message>
+        <source>A file of this name is already in %1, or is pasted twice:</source>
+        <translation>Eine Datei dieses Namens ist bereits in %1 oder wird zweimal eingefügt:</translation>
+    </message>
+    <message>
+        <source>Files of these %2 names are already in %1, or are pasted twice:</source>
+        <translation>Dateien dieser %2 Namen sind bereits in %1 oder werden zweimal eingefügt:</translation>
+    </message>
+    <message>
+        <source>
+
+Replace: the files there go to the trash.
+Keep both: the pasted files take free names, such as &quot;%1&quot;.
+Skip: these files are not pasted.</source>
+        <translation>
+
+Ersetzen: Die Dateien dort kommen in den Papierkorb.
+Beide behalten: Die eingefügten Dateien erhalten freie Namen, etwa &quot;%1&quot;.
+Überspringen: Diese Dateien werden nicht eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -80,6 +108,13 @@
 %2</source>
         <translation>Die Hilfedatei %1 kann nicht geöffnet werden:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFileReader</name>
+    <message>
+        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
+        <translation>Die Listendatei %1 ist zu groß: Sie würde mehr als %2 Bilder enthalten. Sie wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -110,6 +145,163 @@ Die Datei wurde nicht verändert.</translation>
     <message>
         <source>this folder has no picture files</source>
         <translation>Dieser Ordner enthält keine Bilddateien</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFacts</name>
+    <message>
+        <source>%1 bits a pixel (palette)</source>
+        <translation>%1 Bit pro Pixel (Palette)</translation>
+    </message>
+    <message>
+        <source>%1 bits (grey)</source>
+        <translation>%1 Bit (Graustufen)</translation>
+    </message>
+    <message>
+        <source>%1 bits (alpha)</source>
+        <translation>%1 Bit (Alpha)</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel</source>
+        <translation>%1 Bit pro Kanal</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel</source>
+        <translation>%1 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation>Bildgröße:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Bit depth:</source>
+        <translation>Farbtiefe:</translation>
+    </message>
+    <message>
+        <source>Colour profile:</source>
+        <translation>Farbprofil:</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Einzelbilder:</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Objektiv:</translation>
+    </message>
+    <message>
+        <source>Taken:</source>
+        <translation>Aufgenommen:</translation>
+    </message>
+    <message>
+        <source>Exposure time:</source>
+        <translation>Belichtungszeit:</translation>
+    </message>
+    <message>
+        <source>F-number:</source>
+        <translation>Blendenzahl:</translation>
+    </message>
+    <message>
+        <source>ISO:</source>
+        <translation>ISO:</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>GPS position:</source>
+        <translation>GPS-Position:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileTypes</name>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Bitmaps</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Metadateien</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>GIF-Dateien</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>JPEG-Dateien</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>PNG-Dateien</translation>
+    </message>
+    <message>
+        <source>WebP files</source>
+        <translation>WebP-Dateien</translation>
+    </message>
+    <message>
+        <source>TIFF files</source>
+        <translation>TIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>AVIF files</source>
+        <translation>AVIF-Dateien</translation>
+    </message>
+    <message>
+        <source>HEIF files</source>
+        <translation>HEIF-Dateien</translation>
+    </message>
+    <message>
+        <source>JPEG XL files</source>
+        <translation>JPEG-XL-Dateien</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>SVG-Zeichnungen</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>All picture files</source>
+        <translation>Alle Bilddateien</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Beide behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
     </message>
 </context>
 <context>
@@ -254,6 +446,13 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
     <message>
         <source>These files could not be moved to the trash:</source>
         <translation>Diese Dateien konnten nicht in den Papierkorb verschoben werden:</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSave</name>
+    <message>
+        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
+        <translation>Drehungen werden nur in JPEG-, PNG-, BMP- und TIFF-Bildern gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -411,10 +610,6 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
 </context>
 <context>
     <name>orv::Form1</name>
-    <message>
-        <source>All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>Alle Dateien (*.*)|*.*|Alle Bilddateien|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|Metadateien (*.wmf;*.emf)|*.wmf;*.emf|GIF-Dateien (*.gif)|*.gif|JPEG-Dateien (*.jpg;*.jpeg)|*.jpg;*.jpeg|Symbole (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
     <message>
         <source>pic.&apos;s list</source>
         <translation>Bilderliste</translation>
@@ -619,6 +814,78 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
         <source>Copy picture</source>
         <translation>Bild kopieren</translation>
     </message>
+    <message>
+        <source>By date &amp;taken</source>
+        <translation>Nach Aufnahme&amp;datum</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each photo was taken</source>
+        <translation>Die Liste nach dem Aufnahmedatum der Fotos sortieren</translation>
+    </message>
+    <message>
+        <source>By date &amp;modified</source>
+        <translation>Nach &amp;Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each file was last changed</source>
+        <translation>Die Liste nach dem Datum der letzten Änderung jeder Datei sortieren</translation>
+    </message>
+    <message>
+        <source>By si&amp;ze</source>
+        <translation>Nach &amp;Größe</translation>
+    </message>
+    <message>
+        <source>Sort the list by file size, smallest first</source>
+        <translation>Die Liste nach Dateigröße sortieren, die kleinste zuerst</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Nach &amp;Typ</translation>
+    </message>
+    <message>
+        <source>Sort the list by file type (the name&apos;s extension)</source>
+        <translation>Die Liste nach Dateityp sortieren (der Erweiterung des Namens)</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;left</source>
+        <translation>Nach &amp;links drehen</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the left</source>
+        <translation>Das Bild um eine Vierteldrehung nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;right</source>
+        <translation>Nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the right</source>
+        <translation>Das Bild um eine Vierteldrehung nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Flip &amp;horizontally</source>
+        <translation>&amp;Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Das Bild von links nach rechts spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip &amp;vertically</source>
+        <translation>&amp;Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror the picture top to bottom</source>
+        <translation>Das Bild von oben nach unten spiegeln</translation>
+    </message>
+    <message>
+        <source>Save &amp;turned picture</source>
+        <translation>&amp;Gedrehtes Bild speichern</translation>
+    </message>
+    <message>
+        <source>Write the picture&apos;s turn into its file, without loss</source>
+        <translation>Die Drehung des Bildes verlustfrei in seine Datei schreiben</translation>
+    </message>
 </context>
 <context>
     <name>orv::HelpWindow</name>
@@ -651,10 +918,6 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
     <message>
         <source>This list no longer exists</source>
         <translation>Diese Liste existiert nicht mehr</translation>
-    </message>
-    <message>
-        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
-        <translation>Die Listendatei %1 ist zu groß: Sie würde mehr als %2 Bilder enthalten. Sie wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>unable to load file</source>
@@ -1022,10 +1285,42 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>
+    <name>orv::SortCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading the pictures&apos; dates and sizes...</source>
+        <translation>Datum und Größe der Bilder werden gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>orv::StartupSplash</name>
     <message>
-        <source>For Windows</source>
-        <translation>Für Windows</translation>
+        <source>For %1</source>
+        <translation>Für %1</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TurnCommands</name>
+    <message>
+        <source>This picture&apos;s width or height is not a multiple of its %1 x %2 pixel blocks, so it cannot be turned without loss as it is.
+
+Turn it without loss and cut the partial blocks off its edge (%3 x %4 pixels remain)?</source>
+        <translation>Breite oder Höhe dieses Bildes ist kein Vielfaches seiner Blöcke von %1 x %2 Pixeln, daher kann es so, wie es ist, nicht verlustfrei gedreht werden.
+
+Es verlustfrei drehen und die angeschnittenen Blöcke am Rand abschneiden (es bleiben %3 x %4 Pixel)?</translation>
+    </message>
+    <message>
+        <source>The turned picture could not be saved; the file is as it was:
+%1
+
+%2</source>
+        <translation>Das gedrehte Bild konnte nicht gespeichert werden; die Datei ist unverändert:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,34 @@
         <source>These files could not be copied to %1:</source>
         <translation>Estos archivos no se pudieron copiar a %1:</translation>
     </message>
+    <message>
+        <source>%1 could not be moved to the trash to make room: %2</source>
+        <translation>No se pudo enviar %1 a la papelera para dejar sitio: %2</translation>
+    </message>
+    <message>
+        <source>A file of this name appeared in the folder meanwhile.</source>
+        <translation>Mientras tanto apareció en la carpeta un archivo con este nombre.</translation>
+    </message>
+    <message>
+        <source>A file of this name is already in %1, or is pasted twice:</source>
+        <translation>Ya hay un archivo con este nombre en %1, o se pega dos veces:</translation>
+    </message>
+    <message>
+        <source>Files of these %2 names are already in %1, or are pasted twice:</source>
+        <translation>Ya hay archivos con estos %2 nombres en %1, o se pegan dos veces:</translation>
+    </message>
+    <message>
+        <source>
+
+Replace: the files there go to the trash.
+Keep both: the pasted files take free names, such as &quot;%1&quot;.
+Skip: these files are not pasted.</source>
+        <translation>
+
+Reemplazar: los archivos que ya están allí van a la papelera.
+Conservar ambos: los archivos pegados toman nombres libres, como &quot;%1&quot;.
+Omitir: estos archivos no se pegan.</translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -80,6 +108,13 @@
 %2</source>
         <translation>No se puede abrir el archivo de ayuda %1:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFileReader</name>
+    <message>
+        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
+        <translation>El archivo de lista %1 es demasiado grande: contendría más de %2 imágenes. No se abrió.</translation>
     </message>
 </context>
 <context>
@@ -110,6 +145,163 @@ El archivo no se modificó.</translation>
     <message>
         <source>this folder has no picture files</source>
         <translation>esta carpeta no tiene archivos de imagen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFacts</name>
+    <message>
+        <source>%1 bits a pixel (palette)</source>
+        <translation>%1 bits por píxel (paleta)</translation>
+    </message>
+    <message>
+        <source>%1 bits (grey)</source>
+        <translation>%1 bits (escala de grises)</translation>
+    </message>
+    <message>
+        <source>%1 bits (alpha)</source>
+        <translation>%1 bits (alfa)</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel</source>
+        <translation>%1 bits por canal</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel</source>
+        <translation>%1 bits por píxel</translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation>Tamaño de la imagen:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Bit depth:</source>
+        <translation>Profundidad de bits:</translation>
+    </message>
+    <message>
+        <source>Colour profile:</source>
+        <translation>Perfil de color:</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Fotogramas:</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Cámara:</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Objetivo:</translation>
+    </message>
+    <message>
+        <source>Taken:</source>
+        <translation>Tomada:</translation>
+    </message>
+    <message>
+        <source>Exposure time:</source>
+        <translation>Tiempo de exposición:</translation>
+    </message>
+    <message>
+        <source>F-number:</source>
+        <translation>Número f:</translation>
+    </message>
+    <message>
+        <source>ISO:</source>
+        <translation>ISO:</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Distancia focal:</translation>
+    </message>
+    <message>
+        <source>GPS position:</source>
+        <translation>Posición GPS:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileTypes</name>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Mapas de bits</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Metarchivos</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Archivos GIF</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>Archivos JPEG</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Iconos</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>Archivos PNG</translation>
+    </message>
+    <message>
+        <source>WebP files</source>
+        <translation>Archivos WebP</translation>
+    </message>
+    <message>
+        <source>TIFF files</source>
+        <translation>Archivos TIFF</translation>
+    </message>
+    <message>
+        <source>AVIF files</source>
+        <translation>Archivos AVIF</translation>
+    </message>
+    <message>
+        <source>HEIF files</source>
+        <translation>Archivos HEIF</translation>
+    </message>
+    <message>
+        <source>JPEG XL files</source>
+        <translation>Archivos JPEG XL</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>Dibujos SVG</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>All picture files</source>
+        <translation>Todos los archivos de imagen</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Conservar ambos</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
     </message>
 </context>
 <context>
@@ -254,6 +446,13 @@ Delete them for good? They cannot be restored.</source>
     <message>
         <source>These files could not be moved to the trash:</source>
         <translation>Estos archivos no se pudieron enviar a la papelera:</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSave</name>
+    <message>
+        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
+        <translation>Los giros solo se guardan en imágenes JPEG, PNG, BMP y TIFF.</translation>
     </message>
 </context>
 <context>
@@ -411,10 +610,6 @@ Delete them for good? They cannot be restored.</source>
 </context>
 <context>
     <name>orv::Form1</name>
-    <message>
-        <source>All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>Todos los archivos (*.*)|*.*|Todos los archivos de imagen|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Mapas de bits (*.bmp;*.dib)|*.bmp;*.dib|Metarchivos (*.wmf;*.emf)|*.wmf;*.emf|Archivos GIF (*.gif)|*.gif|Archivos JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Iconos (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
     <message>
         <source>pic.&apos;s list</source>
         <translation>lista de imágenes</translation>
@@ -619,6 +814,78 @@ Delete them for good? They cannot be restored.</source>
         <source>Copy picture</source>
         <translation>Copiar imagen</translation>
     </message>
+    <message>
+        <source>By date &amp;taken</source>
+        <translation>Por &amp;fecha de toma</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each photo was taken</source>
+        <translation>Ordenar la lista por la fecha en que se tomó cada foto</translation>
+    </message>
+    <message>
+        <source>By date &amp;modified</source>
+        <translation>Por fecha de &amp;modificación</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each file was last changed</source>
+        <translation>Ordenar la lista por la fecha en que se modificó cada archivo por última vez</translation>
+    </message>
+    <message>
+        <source>By si&amp;ze</source>
+        <translation>Por &amp;tamaño</translation>
+    </message>
+    <message>
+        <source>Sort the list by file size, smallest first</source>
+        <translation>Ordenar la lista por tamaño de archivo, el más pequeño primero</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Por t&amp;ipo</translation>
+    </message>
+    <message>
+        <source>Sort the list by file type (the name&apos;s extension)</source>
+        <translation>Ordenar la lista por tipo de archivo (la extensión del nombre)</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;left</source>
+        <translation>Girar a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the left</source>
+        <translation>Girar la imagen un cuarto de vuelta a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;right</source>
+        <translation>Girar a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the right</source>
+        <translation>Girar la imagen un cuarto de vuelta a la derecha</translation>
+    </message>
+    <message>
+        <source>Flip &amp;horizontally</source>
+        <translation>Voltear &amp;horizontalmente</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Reflejar la imagen de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Flip &amp;vertically</source>
+        <translation>Voltear &amp;verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror the picture top to bottom</source>
+        <translation>Reflejar la imagen de arriba abajo</translation>
+    </message>
+    <message>
+        <source>Save &amp;turned picture</source>
+        <translation>Guardar la imagen &amp;girada</translation>
+    </message>
+    <message>
+        <source>Write the picture&apos;s turn into its file, without loss</source>
+        <translation>Escribir el giro de la imagen en su archivo, sin pérdida</translation>
+    </message>
 </context>
 <context>
     <name>orv::HelpWindow</name>
@@ -651,10 +918,6 @@ Delete them for good? They cannot be restored.</source>
     <message>
         <source>This list no longer exists</source>
         <translation>Esta lista ya no existe</translation>
-    </message>
-    <message>
-        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
-        <translation>El archivo de lista %1 es demasiado grande: contendría más de %2 imágenes. No se abrió.</translation>
     </message>
     <message>
         <source>unable to load file</source>
@@ -1022,10 +1285,42 @@ Delete them for good? They cannot be restored.</source>
     </message>
 </context>
 <context>
+    <name>orv::SortCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reading the pictures&apos; dates and sizes...</source>
+        <translation>Leyendo las fechas y los tamaños de las imágenes...</translation>
+    </message>
+</context>
+<context>
     <name>orv::StartupSplash</name>
     <message>
-        <source>For Windows</source>
-        <translation>Para Windows</translation>
+        <source>For %1</source>
+        <translation>Para %1</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TurnCommands</name>
+    <message>
+        <source>This picture&apos;s width or height is not a multiple of its %1 x %2 pixel blocks, so it cannot be turned without loss as it is.
+
+Turn it without loss and cut the partial blocks off its edge (%3 x %4 pixels remain)?</source>
+        <translation>El ancho o el alto de esta imagen no es múltiplo de sus bloques de %1 x %2 píxeles, así que no se puede girar sin pérdida tal como está.
+
+¿Girarla sin pérdida y recortar los bloques incompletos de su borde (quedan %3 x %4 píxeles)?</translation>
+    </message>
+    <message>
+        <source>The turned picture could not be saved; the file is as it was:
+%1
+
+%2</source>
+        <translation>No se pudo guardar la imagen girada; el archivo quedó como estaba:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,34 @@
         <source>These files could not be copied to %1:</source>
         <translation>Ces fichiers n&apos;ont pas pu être copiés vers %1 :</translation>
     </message>
+    <message>
+        <source>%1 could not be moved to the trash to make room: %2</source>
+        <translation>%1 n&apos;a pas pu être mis à la corbeille pour faire de la place : %2</translation>
+    </message>
+    <message>
+        <source>A file of this name appeared in the folder meanwhile.</source>
+        <translation>Un fichier de ce nom est apparu entre-temps dans le dossier.</translation>
+    </message>
+    <message>
+        <source>A file of this name is already in %1, or is pasted twice:</source>
+        <translation>Un fichier de ce nom se trouve déjà dans %1, ou est collé deux fois :</translation>
+    </message>
+    <message>
+        <source>Files of these %2 names are already in %1, or are pasted twice:</source>
+        <translation>Des fichiers de ces %2 noms se trouvent déjà dans %1, ou sont collés deux fois :</translation>
+    </message>
+    <message>
+        <source>
+
+Replace: the files there go to the trash.
+Keep both: the pasted files take free names, such as &quot;%1&quot;.
+Skip: these files are not pasted.</source>
+        <translation>
+
+Remplacer : les fichiers déjà présents vont à la corbeille.
+Garder les deux : les fichiers collés prennent des noms libres, comme &quot;%1&quot;.
+Ignorer : ces fichiers ne sont pas collés.</translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -80,6 +108,13 @@
 %2</source>
         <translation>Impossible d&apos;ouvrir le fichier d&apos;aide %1 :
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFileReader</name>
+    <message>
+        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
+        <translation>Le fichier de liste %1 est trop volumineux : il contiendrait plus de %2 images. Il n&apos;a pas été ouvert.</translation>
     </message>
 </context>
 <context>
@@ -110,6 +145,163 @@ Le fichier n&apos;a pas été modifié.</translation>
     <message>
         <source>this folder has no picture files</source>
         <translation>ce dossier ne contient aucun fichier image</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFacts</name>
+    <message>
+        <source>%1 bits a pixel (palette)</source>
+        <translation>%1 bits par pixel (palette)</translation>
+    </message>
+    <message>
+        <source>%1 bits (grey)</source>
+        <translation>%1 bits (niveaux de gris)</translation>
+    </message>
+    <message>
+        <source>%1 bits (alpha)</source>
+        <translation>%1 bits (alpha)</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel</source>
+        <translation>%1 bits par canal</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel</source>
+        <translation>%1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation>Taille de l&apos;image :</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Bit depth:</source>
+        <translation>Profondeur de couleur :</translation>
+    </message>
+    <message>
+        <source>Colour profile:</source>
+        <translation>Profil de couleur :</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Images animées :</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Appareil photo :</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Objectif :</translation>
+    </message>
+    <message>
+        <source>Taken:</source>
+        <translation>Prise le :</translation>
+    </message>
+    <message>
+        <source>Exposure time:</source>
+        <translation>Temps d&apos;exposition :</translation>
+    </message>
+    <message>
+        <source>F-number:</source>
+        <translation>Ouverture :</translation>
+    </message>
+    <message>
+        <source>ISO:</source>
+        <translation>ISO :</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Focale :</translation>
+    </message>
+    <message>
+        <source>GPS position:</source>
+        <translation>Position GPS :</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileTypes</name>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Bitmaps</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Métafichiers</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Fichiers GIF</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>Fichiers JPEG</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Icônes</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>Fichiers PNG</translation>
+    </message>
+    <message>
+        <source>WebP files</source>
+        <translation>Fichiers WebP</translation>
+    </message>
+    <message>
+        <source>TIFF files</source>
+        <translation>Fichiers TIFF</translation>
+    </message>
+    <message>
+        <source>AVIF files</source>
+        <translation>Fichiers AVIF</translation>
+    </message>
+    <message>
+        <source>HEIF files</source>
+        <translation>Fichiers HEIF</translation>
+    </message>
+    <message>
+        <source>JPEG XL files</source>
+        <translation>Fichiers JPEG XL</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>Dessins SVG</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>All picture files</source>
+        <translation>Tous les fichiers image</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Garder les deux</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
     </message>
 </context>
 <context>
@@ -254,6 +446,13 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
     <message>
         <source>These files could not be moved to the trash:</source>
         <translation>Ces fichiers n&apos;ont pas pu être mis à la corbeille :</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSave</name>
+    <message>
+        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
+        <translation>Les rotations ne sont enregistrées que dans les images JPEG, PNG, BMP et TIFF.</translation>
     </message>
 </context>
 <context>
@@ -411,10 +610,6 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
 </context>
 <context>
     <name>orv::Form1</name>
-    <message>
-        <source>All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>Tous les fichiers (*.*)|*.*|Tous les fichiers image|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|Métafichiers (*.wmf;*.emf)|*.wmf;*.emf|Fichiers GIF (*.gif)|*.gif|Fichiers JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Icônes (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
     <message>
         <source>pic.&apos;s list</source>
         <translation>liste des images</translation>
@@ -619,6 +814,78 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
         <source>Copy picture</source>
         <translation>Copier l&apos;image</translation>
     </message>
+    <message>
+        <source>By date &amp;taken</source>
+        <translation>Par date de prise de &amp;vue</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each photo was taken</source>
+        <translation>Trier la liste selon la date de prise de vue de chaque photo</translation>
+    </message>
+    <message>
+        <source>By date &amp;modified</source>
+        <translation>Par date de m&amp;odification</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each file was last changed</source>
+        <translation>Trier la liste selon la date de dernière modification de chaque fichier</translation>
+    </message>
+    <message>
+        <source>By si&amp;ze</source>
+        <translation>Par &amp;taille</translation>
+    </message>
+    <message>
+        <source>Sort the list by file size, smallest first</source>
+        <translation>Trier la liste selon la taille des fichiers, le plus petit d&apos;abord</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Par t&amp;ype</translation>
+    </message>
+    <message>
+        <source>Sort the list by file type (the name&apos;s extension)</source>
+        <translation>Trier la liste selon le type de fichier (l&apos;extension du nom)</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;left</source>
+        <translation>Faire pivoter à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the left</source>
+        <translation>Faire pivoter l&apos;image d&apos;un quart de tour vers la gauche</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;right</source>
+        <translation>Faire pivoter à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the right</source>
+        <translation>Faire pivoter l&apos;image d&apos;un quart de tour vers la droite</translation>
+    </message>
+    <message>
+        <source>Flip &amp;horizontally</source>
+        <translation>Retourner &amp;horizontalement</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Inverser l&apos;image de gauche à droite</translation>
+    </message>
+    <message>
+        <source>Flip &amp;vertically</source>
+        <translation>Retourner &amp;verticalement</translation>
+    </message>
+    <message>
+        <source>Mirror the picture top to bottom</source>
+        <translation>Inverser l&apos;image de haut en bas</translation>
+    </message>
+    <message>
+        <source>Save &amp;turned picture</source>
+        <translation>Enregistrer l&apos;image &amp;pivotée</translation>
+    </message>
+    <message>
+        <source>Write the picture&apos;s turn into its file, without loss</source>
+        <translation>Écrire la rotation de l&apos;image dans son fichier, sans perte</translation>
+    </message>
 </context>
 <context>
     <name>orv::HelpWindow</name>
@@ -651,10 +918,6 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
     <message>
         <source>This list no longer exists</source>
         <translation>Cette liste n&apos;existe plus</translation>
-    </message>
-    <message>
-        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
-        <translation>Le fichier de liste %1 est trop grand : il contiendrait plus de %2 images. Il n&apos;a pas été ouvert.</translation>
     </message>
     <message>
         <source>unable to load file</source>
@@ -1022,10 +1285,42 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
     </message>
 </context>
 <context>
+    <name>orv::SortCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reading the pictures&apos; dates and sizes...</source>
+        <translation>Lecture des dates et des tailles des images...</translation>
+    </message>
+</context>
+<context>
     <name>orv::StartupSplash</name>
     <message>
-        <source>For Windows</source>
-        <translation>Pour Windows</translation>
+        <source>For %1</source>
+        <translation>Pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TurnCommands</name>
+    <message>
+        <source>This picture&apos;s width or height is not a multiple of its %1 x %2 pixel blocks, so it cannot be turned without loss as it is.
+
+Turn it without loss and cut the partial blocks off its edge (%3 x %4 pixels remain)?</source>
+        <translation>La largeur ou la hauteur de cette image n&apos;est pas un multiple de ses blocs de %1 x %2 pixels : elle ne peut donc pas être pivotée sans perte telle quelle.
+
+La faire pivoter sans perte en coupant les blocs incomplets de son bord (il restera %3 x %4 pixels) ?</translation>
+    </message>
+    <message>
+        <source>The turned picture could not be saved; the file is as it was:
+%1
+
+%2</source>
+        <translation>L&apos;image pivotée n&apos;a pas pu être enregistrée ; le fichier est resté tel quel :
+%1
+
+%2</translation>
     </message>
 </context>
 <context>

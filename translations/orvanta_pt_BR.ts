@@ -65,6 +65,34 @@
         <source>These files could not be copied to %1:</source>
         <translation>Estes arquivos não puderam ser copiados para %1:</translation>
     </message>
+    <message>
+        <source>%1 could not be moved to the trash to make room: %2</source>
+        <translation>Não foi possível mover %1 para a lixeira para abrir espaço: %2</translation>
+    </message>
+    <message>
+        <source>A file of this name appeared in the folder meanwhile.</source>
+        <translation>Enquanto isso, apareceu na pasta um arquivo com este nome.</translation>
+    </message>
+    <message>
+        <source>A file of this name is already in %1, or is pasted twice:</source>
+        <translation>Já existe um arquivo com este nome em %1, ou ele é colado duas vezes:</translation>
+    </message>
+    <message>
+        <source>Files of these %2 names are already in %1, or are pasted twice:</source>
+        <translation>Já existem arquivos com estes %2 nomes em %1, ou eles são colados duas vezes:</translation>
+    </message>
+    <message>
+        <source>
+
+Replace: the files there go to the trash.
+Keep both: the pasted files take free names, such as &quot;%1&quot;.
+Skip: these files are not pasted.</source>
+        <translation>
+
+Substituir: os arquivos que já estão lá vão para a lixeira.
+Manter ambos: os arquivos colados recebem nomes livres, como &quot;%1&quot;.
+Pular: estes arquivos não são colados.</translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -80,6 +108,13 @@
 %2</source>
         <translation>Não é possível abrir o arquivo de ajuda %1:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFileReader</name>
+    <message>
+        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
+        <translation>O arquivo de lista %1 é grande demais: ele conteria mais de %2 imagens. Ele não foi aberto.</translation>
     </message>
 </context>
 <context>
@@ -110,6 +145,163 @@ O arquivo não foi alterado.</translation>
     <message>
         <source>this folder has no picture files</source>
         <translation>esta pasta não tem arquivos de imagem</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFacts</name>
+    <message>
+        <source>%1 bits a pixel (palette)</source>
+        <translation>%1 bits por pixel (paleta)</translation>
+    </message>
+    <message>
+        <source>%1 bits (grey)</source>
+        <translation>%1 bits (tons de cinza)</translation>
+    </message>
+    <message>
+        <source>%1 bits (alpha)</source>
+        <translation>%1 bits (alfa)</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel</source>
+        <translation>%1 bits por canal</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel</source>
+        <translation>%1 bits por pixel</translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation>Tamanho da imagem:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Bit depth:</source>
+        <translation>Profundidade de bits:</translation>
+    </message>
+    <message>
+        <source>Colour profile:</source>
+        <translation>Perfil de cor:</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>(sem nome)</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>Quadros:</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Câmera:</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>Lente:</translation>
+    </message>
+    <message>
+        <source>Taken:</source>
+        <translation>Tirada em:</translation>
+    </message>
+    <message>
+        <source>Exposure time:</source>
+        <translation>Tempo de exposição:</translation>
+    </message>
+    <message>
+        <source>F-number:</source>
+        <translation>Número f:</translation>
+    </message>
+    <message>
+        <source>ISO:</source>
+        <translation>ISO:</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>Distância focal:</translation>
+    </message>
+    <message>
+        <source>GPS position:</source>
+        <translation>Posição GPS:</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileTypes</name>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Bitmaps</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Metarquivos</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Arquivos GIF</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>Arquivos JPEG</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Ícones</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>Arquivos PNG</translation>
+    </message>
+    <message>
+        <source>WebP files</source>
+        <translation>Arquivos WebP</translation>
+    </message>
+    <message>
+        <source>TIFF files</source>
+        <translation>Arquivos TIFF</translation>
+    </message>
+    <message>
+        <source>AVIF files</source>
+        <translation>Arquivos AVIF</translation>
+    </message>
+    <message>
+        <source>HEIF files</source>
+        <translation>Arquivos HEIF</translation>
+    </message>
+    <message>
+        <source>JPEG XL files</source>
+        <translation>Arquivos JPEG XL</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>Desenhos SVG</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>All picture files</source>
+        <translation>Todos os arquivos de imagem</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Manter ambos</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Pular</translation>
     </message>
 </context>
 <context>
@@ -254,6 +446,13 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
     <message>
         <source>These files could not be moved to the trash:</source>
         <translation>Estes arquivos não puderam ser movidos para a lixeira:</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSave</name>
+    <message>
+        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
+        <translation>Os giros só são salvos em imagens JPEG, PNG, BMP e TIFF.</translation>
     </message>
 </context>
 <context>
@@ -411,10 +610,6 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
 </context>
 <context>
     <name>orv::Form1</name>
-    <message>
-        <source>All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>Todos os arquivos (*.*)|*.*|Todos os arquivos de imagem|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|Metarquivos (*.wmf;*.emf)|*.wmf;*.emf|Arquivos GIF (*.gif)|*.gif|Arquivos JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Ícones (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
     <message>
         <source>pic.&apos;s list</source>
         <translation>lista de imagens</translation>
@@ -619,6 +814,78 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
         <source>Copy picture</source>
         <translation>Copiar imagem</translation>
     </message>
+    <message>
+        <source>By date &amp;taken</source>
+        <translation>Por data em que foi &amp;tirada</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each photo was taken</source>
+        <translation>Ordenar a lista pela data em que cada foto foi tirada</translation>
+    </message>
+    <message>
+        <source>By date &amp;modified</source>
+        <translation>Por data de &amp;modificação</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each file was last changed</source>
+        <translation>Ordenar a lista pela data em que cada arquivo foi alterado pela última vez</translation>
+    </message>
+    <message>
+        <source>By si&amp;ze</source>
+        <translation>Por taman&amp;ho</translation>
+    </message>
+    <message>
+        <source>Sort the list by file size, smallest first</source>
+        <translation>Ordenar a lista pelo tamanho do arquivo, do menor para o maior</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Por t&amp;ipo</translation>
+    </message>
+    <message>
+        <source>Sort the list by file type (the name&apos;s extension)</source>
+        <translation>Ordenar a lista pelo tipo de arquivo (a extensão do nome)</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;left</source>
+        <translation>Girar para a &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the left</source>
+        <translation>Girar a imagem um quarto de volta para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;right</source>
+        <translation>Girar para a &amp;direita</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the right</source>
+        <translation>Girar a imagem um quarto de volta para a direita</translation>
+    </message>
+    <message>
+        <source>Flip &amp;horizontally</source>
+        <translation>Espelhar &amp;horizontalmente</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Espelhar a imagem da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Flip &amp;vertically</source>
+        <translation>Espelhar &amp;verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror the picture top to bottom</source>
+        <translation>Espelhar a imagem de cima para baixo</translation>
+    </message>
+    <message>
+        <source>Save &amp;turned picture</source>
+        <translation>Salvar a imagem &amp;girada</translation>
+    </message>
+    <message>
+        <source>Write the picture&apos;s turn into its file, without loss</source>
+        <translation>Gravar o giro da imagem no seu arquivo, sem perda</translation>
+    </message>
 </context>
 <context>
     <name>orv::HelpWindow</name>
@@ -651,10 +918,6 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
     <message>
         <source>This list no longer exists</source>
         <translation>Esta lista não existe mais</translation>
-    </message>
-    <message>
-        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
-        <translation>O arquivo de lista %1 é grande demais: conteria mais de %2 imagens. Ele não foi aberto.</translation>
     </message>
     <message>
         <source>unable to load file</source>
@@ -1022,10 +1285,42 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
     </message>
 </context>
 <context>
+    <name>orv::SortCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reading the pictures&apos; dates and sizes...</source>
+        <translation>Lendo as datas e os tamanhos das imagens...</translation>
+    </message>
+</context>
+<context>
     <name>orv::StartupSplash</name>
     <message>
-        <source>For Windows</source>
-        <translation>Para Windows</translation>
+        <source>For %1</source>
+        <translation>Para %1</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TurnCommands</name>
+    <message>
+        <source>This picture&apos;s width or height is not a multiple of its %1 x %2 pixel blocks, so it cannot be turned without loss as it is.
+
+Turn it without loss and cut the partial blocks off its edge (%3 x %4 pixels remain)?</source>
+        <translation>A largura ou a altura desta imagem não é múltipla dos seus blocos de %1 x %2 pixels, por isso ela não pode ser girada sem perda como está.
+
+Girá-la sem perda e cortar os blocos incompletos da borda (restam %3 x %4 pixels)?</translation>
+    </message>
+    <message>
+        <source>The turned picture could not be saved; the file is as it was:
+%1
+
+%2</source>
+        <translation>Não foi possível salvar a imagem girada; o arquivo ficou como estava:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>

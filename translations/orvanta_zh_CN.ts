@@ -65,6 +65,34 @@
         <source>These files could not be copied to %1:</source>
         <translation>无法将这些文件复制到 %1：</translation>
     </message>
+    <message>
+        <source>%1 could not be moved to the trash to make room: %2</source>
+        <translation>无法将 %1 移到回收站以腾出位置：%2</translation>
+    </message>
+    <message>
+        <source>A file of this name appeared in the folder meanwhile.</source>
+        <translation>与此同时，文件夹中出现了同名文件。</translation>
+    </message>
+    <message>
+        <source>A file of this name is already in %1, or is pasted twice:</source>
+        <translation>%1 中已有同名文件，或该文件被粘贴了两次：</translation>
+    </message>
+    <message>
+        <source>Files of these %2 names are already in %1, or are pasted twice:</source>
+        <translation>%1 中已有这 %2 个名称的文件，或这些文件被粘贴了两次：</translation>
+    </message>
+    <message>
+        <source>
+
+Replace: the files there go to the trash.
+Keep both: the pasted files take free names, such as &quot;%1&quot;.
+Skip: these files are not pasted.</source>
+        <translation>
+
+替换：那里的文件将移到回收站。
+保留两者：粘贴的文件使用空闲的名称，例如“%1”。
+跳过：不粘贴这些文件。</translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -80,6 +108,13 @@
 %2</source>
         <translation>无法打开帮助文件 %1：
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFileReader</name>
+    <message>
+        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
+        <translation>列表文件 %1 太大：它将包含超过 %2 张图片。未打开该文件。</translation>
     </message>
 </context>
 <context>
@@ -110,6 +145,163 @@ The file was not changed.</source>
     <message>
         <source>this folder has no picture files</source>
         <translation>此文件夹中没有图片文件</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFacts</name>
+    <message>
+        <source>%1 bits a pixel (palette)</source>
+        <translation>每像素 %1 位（调色板）</translation>
+    </message>
+    <message>
+        <source>%1 bits (grey)</source>
+        <translation>%1 位（灰度）</translation>
+    </message>
+    <message>
+        <source>%1 bits (alpha)</source>
+        <translation>%1 位（Alpha）</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel</source>
+        <translation>每通道 %1 位</translation>
+    </message>
+    <message>
+        <source>%1 bits a pixel</source>
+        <translation>每像素 %1 位</translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation>图片尺寸：</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 像素</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Bit depth:</source>
+        <translation>位深度：</translation>
+    </message>
+    <message>
+        <source>Colour profile:</source>
+        <translation>颜色配置文件：</translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation>（未命名）</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>帧数：</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>相机：</translation>
+    </message>
+    <message>
+        <source>Lens:</source>
+        <translation>镜头：</translation>
+    </message>
+    <message>
+        <source>Taken:</source>
+        <translation>拍摄时间：</translation>
+    </message>
+    <message>
+        <source>Exposure time:</source>
+        <translation>曝光时间：</translation>
+    </message>
+    <message>
+        <source>F-number:</source>
+        <translation>光圈值：</translation>
+    </message>
+    <message>
+        <source>ISO:</source>
+        <translation>ISO：</translation>
+    </message>
+    <message>
+        <source>Focal length:</source>
+        <translation>焦距：</translation>
+    </message>
+    <message>
+        <source>GPS position:</source>
+        <translation>GPS 位置：</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileTypes</name>
+    <message>
+        <source>Bitmaps</source>
+        <translation>位图</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>图元文件</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>GIF 文件</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>JPEG 文件</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>图标</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>PNG 文件</translation>
+    </message>
+    <message>
+        <source>WebP files</source>
+        <translation>WebP 文件</translation>
+    </message>
+    <message>
+        <source>TIFF files</source>
+        <translation>TIFF 文件</translation>
+    </message>
+    <message>
+        <source>AVIF files</source>
+        <translation>AVIF 文件</translation>
+    </message>
+    <message>
+        <source>HEIF files</source>
+        <translation>HEIF 文件</translation>
+    </message>
+    <message>
+        <source>JPEG XL files</source>
+        <translation>JPEG XL 文件</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>SVG 绘图</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>All picture files</source>
+        <translation>所有图片文件</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>保留两者(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>跳过(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -254,6 +446,13 @@ Delete them for good? They cannot be restored.</source>
     <message>
         <source>These files could not be moved to the trash:</source>
         <translation>无法将这些文件移到回收站：</translation>
+    </message>
+</context>
+<context>
+    <name>TurnSave</name>
+    <message>
+        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
+        <translation>只有 JPEG、PNG、BMP 和 TIFF 图片可以保存旋转。</translation>
     </message>
 </context>
 <context>
@@ -411,10 +610,6 @@ Delete them for good? They cannot be restored.</source>
 </context>
 <context>
     <name>orv::Form1</name>
-    <message>
-        <source>All files(*.*)|*.*|All picture files|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|Bitmaps(*.bmp;*.dib)|*.bmp;*.dib|Metafiles(*.wmf;*.emf)|*.wmf;*.emf|GIF Files(*.gif)|*.gif|JPEG files(*.jpg;*.jpeg)|*.jpg;*.jpeg|Icons(*.ico;*.cur)|*.ico;*.cur</source>
-        <translation>所有文件 (*.*)|*.*|所有图片文件|*.bmp;*.dib;*.ico;*.cur;*.emf;*.wmf;*.jpg;*.jpeg;*.gif|位图 (*.bmp;*.dib)|*.bmp;*.dib|图元文件 (*.wmf;*.emf)|*.wmf;*.emf|GIF 文件 (*.gif)|*.gif|JPEG 文件 (*.jpg;*.jpeg)|*.jpg;*.jpeg|图标 (*.ico;*.cur)|*.ico;*.cur</translation>
-    </message>
     <message>
         <source>pic.&apos;s list</source>
         <translation>图片列表</translation>
@@ -619,6 +814,78 @@ Delete them for good? They cannot be restored.</source>
         <source>Copy picture</source>
         <translation>复制图片</translation>
     </message>
+    <message>
+        <source>By date &amp;taken</source>
+        <translation>按拍摄日期(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each photo was taken</source>
+        <translation>按每张照片的拍摄日期对列表排序</translation>
+    </message>
+    <message>
+        <source>By date &amp;modified</source>
+        <translation>按修改日期(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Sort the list by the date each file was last changed</source>
+        <translation>按每个文件的最后修改日期对列表排序</translation>
+    </message>
+    <message>
+        <source>By si&amp;ze</source>
+        <translation>按大小(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Sort the list by file size, smallest first</source>
+        <translation>按文件大小对列表排序，最小的在前</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>按类型(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Sort the list by file type (the name&apos;s extension)</source>
+        <translation>按文件类型（文件名的扩展名）对列表排序</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;left</source>
+        <translation>向左旋转(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the left</source>
+        <translation>将图片向左旋转四分之一圈</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;right</source>
+        <translation>向右旋转(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn to the right</source>
+        <translation>将图片向右旋转四分之一圈</translation>
+    </message>
+    <message>
+        <source>Flip &amp;horizontally</source>
+        <translation>水平翻转(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>将图片左右镜像</translation>
+    </message>
+    <message>
+        <source>Flip &amp;vertically</source>
+        <translation>垂直翻转(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Mirror the picture top to bottom</source>
+        <translation>将图片上下镜像</translation>
+    </message>
+    <message>
+        <source>Save &amp;turned picture</source>
+        <translation>保存旋转后的图片(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Write the picture&apos;s turn into its file, without loss</source>
+        <translation>将图片的旋转无损写入其文件</translation>
+    </message>
 </context>
 <context>
     <name>orv::HelpWindow</name>
@@ -651,10 +918,6 @@ Delete them for good? They cannot be restored.</source>
     <message>
         <source>This list no longer exists</source>
         <translation>此列表已不存在</translation>
-    </message>
-    <message>
-        <source>The list file %1 is too large: it would hold more than %2 pictures. It was not opened.</source>
-        <translation>列表文件 %1 太大：它将包含超过 %2 张图片。未打开该文件。</translation>
     </message>
     <message>
         <source>unable to load file</source>
@@ -1022,10 +1285,42 @@ Delete them for good? They cannot be restored.</source>
     </message>
 </context>
 <context>
+    <name>orv::SortCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reading the pictures&apos; dates and sizes...</source>
+        <translation>正在读取图片的日期和大小...</translation>
+    </message>
+</context>
+<context>
     <name>orv::StartupSplash</name>
     <message>
-        <source>For Windows</source>
-        <translation>Windows 版</translation>
+        <source>For %1</source>
+        <translation>适用于 %1</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TurnCommands</name>
+    <message>
+        <source>This picture&apos;s width or height is not a multiple of its %1 x %2 pixel blocks, so it cannot be turned without loss as it is.
+
+Turn it without loss and cut the partial blocks off its edge (%3 x %4 pixels remain)?</source>
+        <translation>此图片的宽度或高度不是其 %1 x %2 像素块的整数倍，因此无法按原样无损旋转。
+
+要无损旋转并裁掉边缘不完整的块吗（剩余 %3 x %4 像素）？</translation>
+    </message>
+    <message>
+        <source>The turned picture could not be saved; the file is as it was:
+%1
+
+%2</source>
+        <translation>无法保存旋转后的图片；文件保持原样：
+%1
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "picturelist.h"
 #include "picturepath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace orv {
@@ -39,11 +40,11 @@ QString failureHeading(bool move, int count, const QString &folder)
     const bool one = count == 1;
     QString heading;
     if (move)
-        heading = one ? QStringLiteral("This file could not be moved to %1:")
-                      : QStringLiteral("These files could not be moved to %1:");
+        heading = one ? QCoreApplication::translate("FilePaste", "This file could not be moved to %1:")
+                      : QCoreApplication::translate("FilePaste", "These files could not be moved to %1:");
     else
-        heading = one ? QStringLiteral("This file could not be copied to %1:")
-                      : QStringLiteral("These files could not be copied to %1:");
+        heading = one ? QCoreApplication::translate("FilePaste", "This file could not be copied to %1:")
+                      : QCoreApplication::translate("FilePaste", "These files could not be copied to %1:");
     return heading.arg(QDir::toNativeSeparators(folder));
 }
 
@@ -82,7 +83,7 @@ std::vector<MovedFile> pasteFiles(const FileClipboard &clipboard, const QString 
     const bool move = clipboard.isCut();
     if (move) {
         MessageRequest box;
-        box.text = QStringLiteral("Are you sure u want to move this %1 files?").arg(clipboard.files().size());
+        box.text = QCoreApplication::translate("FilePaste", "Are you sure u want to move this %1 files?").arg(clipboard.files().size());
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::OkCancel;
         box.defaultButton = 1; // Cancel
@@ -120,7 +121,7 @@ std::vector<MovedFile> pasteFiles(const FileClipboard &clipboard, const QString 
             const FileOpResult trashed = ops.moveToTrash(destination);
             if (!trashed.ok()) {
                 failures.add(item.source,
-                             QStringLiteral("%1 could not be moved to the trash to make room: %2")
+                             QCoreApplication::translate("FilePaste", "%1 could not be moved to the trash to make room: %2")
                                  .arg(QDir::toNativeSeparators(destination), trashed.reason));
                 continue;
             }
@@ -129,7 +130,7 @@ std::vector<MovedFile> pasteFiles(const FileClipboard &clipboard, const QString 
         const FileOpResult r = move ? ops.moveInto(item.source, folder, name) : ops.copyInto(item.source, folder, name);
         used << name;
         if (r.kind == FileOpResult::AlreadyExists)
-            failures.add(item.source, QStringLiteral("A file of this name appeared in the folder meanwhile."));
+            failures.add(item.source, QCoreApplication::translate("FilePaste", "A file of this name appeared in the folder meanwhile."));
         else if (!r.ok())
             failures.add(item.source, r.reason);
         else if (move && r.kind == FileOpResult::Done)

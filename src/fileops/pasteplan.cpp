@@ -2,6 +2,7 @@
 
 #include "failurereport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -50,12 +51,12 @@ QString freeName(const QString &name, const QStringList &used,
 QString conflictQuestion(const QStringList &names, const QString &folder)
 {
     const bool one = names.size() == 1;
-    return (one ? QStringLiteral("A file of this name is already in %1, or is pasted twice:")
-                : QStringLiteral("Files of these %2 names are already in %1, or are pasted twice:"))
+    return (one ? QCoreApplication::translate("FilePaste", "A file of this name is already in %1, or is pasted twice:")
+                : QCoreApplication::translate("FilePaste", "Files of these %2 names are already in %1, or are pasted twice:"))
                .arg(QDir::toNativeSeparators(folder))
                .arg(names.size()) +
            QStringLiteral("\n\n") + fileListText(names, 10) +
-           QStringLiteral("\n\nReplace: the files there go to the trash.\n"
+           QCoreApplication::translate("FilePaste", "\n\nReplace: the files there go to the trash.\n"
                           "Keep both: the pasted files take free names, such as \"%1\".\n"
                           "Skip: these files are not pasted.")
                .arg(freeName(names.first(), {}, [](const QString &) { return false; }));

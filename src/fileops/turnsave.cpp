@@ -3,6 +3,7 @@
 #include "jpegturn.h"
 #include "metadatacopy.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -145,7 +146,7 @@ TurnSave TurnSave::save(const QString &path, PictureTurn turn, bool trim)
     case NotSavable:
         break;
     }
-    return failed(QStringLiteral("Turns are saved only into JPEG, PNG, BMP and TIFF pictures."));
+    return failed(QCoreApplication::translate("TurnSave", "Turns are saved only into JPEG, PNG, BMP and TIFF pictures."));
 }
 
 } // namespace orv

@@ -13,8 +13,8 @@ namespace orv {
 
 namespace {
 
-const QString openFilter = QStringLiteral("pic. list(*.pvl)|*.pvl");
-const QString saveFilter = QStringLiteral("pic. list (*.pvl)|*.pvl");
+const char *const openFilter = QT_TRANSLATE_NOOP("orv::ListFileCommands", "pic. list(*.pvl)|*.pvl");
+const char *const saveFilter = QT_TRANSLATE_NOOP("orv::ListFileCommands", "pic. list (*.pvl)|*.pvl");
 const QString listExtension = QStringLiteral("pvl");
 
 } // namespace
@@ -40,7 +40,7 @@ QString ListFileCommands::dialogFileName() const
 void ListFileCommands::moplist()
 {
     FileDialogRequest request;
-    request.filter = openFilter;
+    request.filter = tr(openFilter);
     const std::optional<QStringList> chosen =
         m_services.fileDialogs->openFiles(m_dialogParent, request, false);
     if (!chosen || chosen->isEmpty())
@@ -52,7 +52,7 @@ void ListFileCommands::moplist()
 void ListFileCommands::openlistclick(const QString &path)
 {
     if (!m_services.fileSystem->fileexists(path)) {
-        message(QStringLiteral("This list no longer exists"), MsgIcon::None);
+        message(tr("This list no longer exists"), MsgIcon::None);
         return;
     }
     ListFileReader::Result read = ListFileReader::read(path);
@@ -62,7 +62,7 @@ void ListFileCommands::openlistclick(const QString &path)
     }
     if (FileError::isFileAccess(read.error) && read.entries.empty()) {
         // Nothing could be read: the user's current list stays as it was.
-        message(QStringLiteral("unable to load file") + path, MsgIcon::None);
+        message(tr("unable to load file") + path, MsgIcon::None);
         return;
     }
     Q_EMIT curpicChanged(1);
@@ -70,11 +70,11 @@ void ListFileCommands::openlistclick(const QString &path)
     if (read.error != FileError::None) {
         // Entries read before the failure stay in the list.
         if (FileError::isFileAccess(read.error))
-            message(QStringLiteral("unable to load file") + path, MsgIcon::None);
+            message(tr("unable to load file") + path, MsgIcon::None);
         return;
     }
     Q_EMIT counterTextChanged(QStringLiteral("0/%1").arg(m_list.count()));
-    Q_EMIT statusTextChanged(QStringLiteral("Click the picture box to show first pic."));
+    Q_EMIT statusTextChanged(tr("Click the picture box to show first pic."));
     m_openedfile = path;
     Q_EMIT recentListUsed(path);
 }
@@ -83,7 +83,7 @@ bool ListFileCommands::refuseEmptyList()
 {
     if (!m_list.isEmpty())
         return false;
-    message(QStringLiteral("This list is empty."), MsgIcon::Critical);
+    message(tr("This list is empty."), MsgIcon::Critical);
     return true;
 }
 
@@ -105,7 +105,7 @@ void ListFileCommands::msavelstclick()
         return;
     }
     FileDialogRequest request;
-    request.filter = saveFilter;
+    request.filter = tr(saveFilter);
     request.defaultExtension = listExtension;
     const std::optional<QString> chosen = m_services.fileDialogs->saveFile(m_dialogParent, request);
     if (!chosen || chosen->isEmpty())
@@ -120,11 +120,11 @@ void ListFileCommands::msaveasclick()
     if (refuseEmptyList())
         return;
     FileDialogRequest request;
-    request.filter = openFilter;
+    request.filter = tr(openFilter);
     request.defaultExtension = listExtension;
     const std::optional<QString> chosen = m_services.fileDialogs->saveFile(m_dialogParent, request);
     if (!chosen || chosen->isEmpty()) {
-        message(QStringLiteral("Cancel saving file") + dialogFileName(), MsgIcon::None);
+        message(tr("Cancel saving file") + dialogFileName(), MsgIcon::None);
         return;
     }
     m_lastChosenFile = *chosen;

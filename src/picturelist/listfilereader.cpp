@@ -6,6 +6,7 @@
 #include "listfilelongnames.h"
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -101,7 +102,7 @@ ListFileReader::Result ListFileReader::read(const QString &path, qsizetype maxRe
 
 QString ListFileReader::tooLargeText(const QString &path)
 {
-    return QStringLiteral("The list file %1 is too large: it would hold more than %2 pictures. "
+    return QCoreApplication::translate("ListFileReader", "The list file %1 is too large: it would hold more than %2 pictures. "
                           "It was not opened.")
         .arg(QDir::toNativeSeparators(path))
         .arg(MaxRecords);

@@ -52,10 +52,21 @@ QString wildcards()
 QString dialogFilter()
 {
     // The groups in the order the dialog has always listed its first five.
-    static const char *const groups[] = {"Bitmaps",    "Metafiles",  "GIF Files", "JPEG files",
-                                         "Icons",      "PNG files",  "WebP files", "TIFF files",
-                                         "AVIF files", "HEIF files", "JPEG XL files", "SVG drawings"};
-    QString filter = QLatin1String("All files(*.*)|*.*|") +
+    static const char *const groups[] = {
+        QT_TRANSLATE_NOOP("PictureFileTypes", "Bitmaps"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "Metafiles"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "GIF Files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "JPEG files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "Icons"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "PNG files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "WebP files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "TIFF files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "AVIF files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "HEIF files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "JPEG XL files"),
+        QT_TRANSLATE_NOOP("PictureFileTypes", "SVG drawings"),
+    };
+    QString filter = QCoreApplication::translate("PictureFileTypes", "All files") + QLatin1String("(*.*)|*.*|") +
                      QCoreApplication::translate("PictureFileTypes", "All picture files") + QLatin1Char('|') +
                      wildcards();
     for (const char *group : groups) {

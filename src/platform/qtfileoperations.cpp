@@ -1,5 +1,6 @@
 #include "qtfileoperations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -186,7 +187,7 @@ FileOpResult statSource(const QByteArray &source, struct stat *st)
     if (::stat(source.constData(), st) != 0)
         return failedWith(errno);
     if (!S_ISREG(st->st_mode))
-        return FileOpResult::failed(QStringLiteral("It is not a file."));
+        return FileOpResult::failed(QCoreApplication::translate("FileOperations", "It is not a file."));
     return FileOpResult::done();
 }
 
@@ -238,12 +239,12 @@ FileOpResult QtFileOperations::moveInto(const QString &file, const QString &fold
         return r;
     if (!syncFolder(target))
         return FileOpResult::failed(
-            QStringLiteral(
+            QCoreApplication::translate("FileOperations",
                 "It was copied, but the copy could not be flushed to disk (%1); the original was kept.")
                 .arg(qt_error_string(errno)));
     if (::unlink(source.constData()) != 0)
         return FileOpResult::failed(
-            QStringLiteral("It was copied, but the original could not be removed (%1).")
+            QCoreApplication::translate("FileOperations", "It was copied, but the original could not be removed (%1).")
                 .arg(qt_error_string(errno)));
     return FileOpResult::done();
 }
@@ -290,7 +291,7 @@ FileOpResult QtFileOperations::remove(const QString &file)
     const QByteArray path = encoded(file);
     struct stat st;
     if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
-        return FileOpResult::failed(QStringLiteral("It is a folder, not a file."));
+        return FileOpResult::failed(QCoreApplication::translate("FileOperations", "It is a folder, not a file."));
     if (::unlink(path.constData()) != 0)
         return failedWith(errno);
     return FileOpResult::done();

@@ -1,5 +1,6 @@
 #include "qtmessageboxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -32,9 +33,9 @@ std::vector<ButtonDef> buttonsFor(MsgButtons set)
                 {QMessageBox::No, MsgResult::No},
                 {QMessageBox::Cancel, MsgResult::Cancel}};
     case MsgButtons::ReplaceKeepBothSkipCancel:
-        return {{QMessageBox::NoButton, MsgResult::Replace, "&Replace", QMessageBox::DestructiveRole},
-                {QMessageBox::NoButton, MsgResult::KeepBoth, "&Keep both", QMessageBox::AcceptRole},
-                {QMessageBox::NoButton, MsgResult::Skip, "&Skip", QMessageBox::RejectRole},
+        return {{QMessageBox::NoButton, MsgResult::Replace, QT_TRANSLATE_NOOP("QtMessageBoxes", "&Replace"), QMessageBox::DestructiveRole},
+                {QMessageBox::NoButton, MsgResult::KeepBoth, QT_TRANSLATE_NOOP("QtMessageBoxes", "&Keep both"), QMessageBox::AcceptRole},
+                {QMessageBox::NoButton, MsgResult::Skip, QT_TRANSLATE_NOOP("QtMessageBoxes", "&Skip"), QMessageBox::RejectRole},
                 {QMessageBox::Cancel, MsgResult::Cancel}};
     }
     return {{QMessageBox::Ok, MsgResult::Ok}};
@@ -65,7 +66,7 @@ MsgResult QtMessageBoxes::show(QWidget *parent, const MessageRequest &request)
     const auto defs = buttonsFor(request.buttons);
     std::vector<QPushButton *> buttons;
     for (const auto &d : defs)
-        buttons.push_back(d.caption ? box.addButton(QString::fromUtf8(d.caption), d.role)
+        buttons.push_back(d.caption ? box.addButton(QCoreApplication::translate("QtMessageBoxes", d.caption), d.role)
                                     : box.addButton(d.button));
     const int def =
         (request.defaultButton >= 0 && request.defaultButton < int(defs.size())) ? request.defaultButton : 0;
