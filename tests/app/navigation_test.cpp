@@ -201,7 +201,10 @@ TEST_F(NavigationTest, PopupDisablesShowUnlessOneEntryIsSelected)
     EXPECT_TRUE(form->action(QStringLiteral("pmcopy"))->isEnabled());
     EXPECT_FALSE(form->action(QStringLiteral("pmrename"))->isEnabled());
     EXPECT_TRUE(form->action(QStringLiteral("pmoplstmngr"))->isEnabled());
-    EXPECT_EQ(form->popmenu()->actions().size(), 9); // Show in folder joined them
+    // The list's nine items (Show in folder last), then a separator and the four turns.
+    EXPECT_EQ(form->popmenu()->actions().size(), 14);
+    EXPECT_EQ(form->popmenu()->actions().at(7), form->action(QStringLiteral("pmprop")));
+    EXPECT_EQ(form->popmenu()->actions().at(8), form->action(QStringLiteral("pmshowfolder")));
     EXPECT_EQ(form->action(QStringLiteral("pmoplstmngr"))->text(), QStringLiteral("&Open lisl manger"));
 }
 

@@ -104,7 +104,9 @@ TEST_F(Form1ListManagerTest, TheListMenuHoldsSortWithCustomizeAndTheManager)
     for (QAction *a : sort->actions())
         sortItems << a->objectName() + QLatin1Char('=') + a->text();
     EXPECT_EQ(sortItems,
-              (QStringList{QStringLiteral("msrtnme=By &name"), QStringLiteral("msrtrand=&Randomize"),
+              (QStringList{QStringLiteral("msrtnme=By &name"), QStringLiteral("msrtdate=By date &taken"),
+                           QStringLiteral("msrtmod=By date &modified"), QStringLiteral("msrtsize=By si&ze"),
+                           QStringLiteral("msrttype=By t&ype"), QStringLiteral("msrtrand=&Randomize"),
                            QStringLiteral("msrtcust=&Customize")}));
     EXPECT_TRUE(listMenu->actions().contains(form->action(QStringLiteral("moplstmngr"))));
     EXPECT_EQ(form->action(QStringLiteral("moplstmngr"))->text(), QStringLiteral("&Open lisl manager"));
