@@ -3,6 +3,7 @@
 #include "fileerror.h"
 #include "regularfile.h"
 #include "installlayout.h"
+#include "savefilecommit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,8 +98,8 @@ SettingsFile::Saved SettingsFile::save(const QByteArray &bytes)
         return {false, file.errorString()};
     if (file.write(bytes) != bytes.size())
         return {false, file.errorString()};
-    if (!file.commit())
-        return {false, file.errorString()};
+    if (const QString why = commitWhole(file); !why.isEmpty())
+        return {false, why};
     return {};
 }
 

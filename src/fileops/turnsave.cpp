@@ -2,6 +2,7 @@
 
 #include "jpegturn.h"
 #include "metadatacopy.h"
+#include "savefilecommit.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -66,8 +67,8 @@ TurnSave written(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return failed(reason);
     }
-    if (!file.commit())
-        return failed(file.errorString());
+    if (const QString why = commitWhole(file); !why.isEmpty())
+        return failed(why);
     TurnSave r;
     r.outcome = TurnSave::Saved;
     return r;

@@ -3,6 +3,7 @@
 #include "listfilefield.h"
 #include "listfileformat.h"
 #include "listfilelongnames.h"
+#include "savefilecommit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -91,8 +92,8 @@ ListFileWriter::Result ListFileWriter::write(const QString &path, const std::vec
                 return {false, out.errorString()};
         }
     }
-    if (!out.commit())
-        return {false, out.errorString()};
+    if (const QString why = commitWhole(out); !why.isEmpty())
+        return {false, why};
     return {};
 }
 

@@ -200,7 +200,7 @@ TEST_F(TurnSaveTest, AFailedWriteLeavesTheOriginalByteForByteAndSaysWhy)
     const struct {
         const char *name;
         bool readOnlyFolder; // else: the disk fills while writing
-    } rows[] = {{"ro/a.jpg", true}, {"ro/b.png", true}, {"big.jpg", false}};
+    } rows[] = {{"ro/a.jpg", true}, {"ro/b.png", true}, {"big.jpg", false}, {"big.png", false}};
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
         const QString path = dir.filePath(r.name);

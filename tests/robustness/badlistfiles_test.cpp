@@ -9,11 +9,18 @@
 #include "metafilebytes.h"
 #include "robustnessfixture.h"
 #include "oddfiles.h"
+#include "settingsfile.h"
 #include "testutils.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 
 using namespace orv;
 using namespace orv::test;
@@ -195,5 +202,41 @@ TEST_F(BadListFiles, ListsAndNamesAtOddPathsSaveAndOpenAgainWhole)
         EXPECT_TRUE(platform.messageBoxes.shown.isEmpty());
         EXPECT_EQ(entries(), odd);
         EXPECT_EQ(form->listFiles().openedfile(), file);
+    }
+}
+
+// A disk that fills while a list or the settings are saved: the save fails, says why,
+// and the old file stays whole, however little was still to be written (a small file
+// is held in a buffer until the end, a large one goes to the disk as it is written).
+TEST(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("a.pvl"));
+    const QString settings = dir.filePath(QStringLiteral("Orvanta.ini"));
+    const struct {
+        const char *what;
+        std::function<std::pair<bool, QString>()> save;
+        QString path;
+    } rows[] = {
+        {"small list", [&] { auto r = ListFileWriter::write(list, someEntries(3)); return std::pair{r.ok, r.errorString}; }, list},
+        {"large list", [&] { auto r = ListFileWriter::write(list, someEntries(400)); return std::pair{r.ok, r.errorString}; }, list},
+        {"settings", [&] { auto r = SettingsFile(settings).save(QByteArray(200, 'x')); return std::pair{r.ok, r.errorString}; }, settings},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        writeFile(row.path, QByteArray("the old file, longer than the disk's room"));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old;
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const auto [ok, why] = row.save();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_FALSE(ok);
+        EXPECT_FALSE(why.isEmpty());
+        EXPECT_EQ(readFile(row.path), QByteArray("the old file, longer than the disk's room"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file is left";
+        QFile::remove(row.path);
     }
 }
