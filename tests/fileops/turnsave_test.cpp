@@ -16,8 +16,6 @@
 
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace orv;
@@ -211,14 +209,8 @@ TEST_F(TurnSaveTest, AFailedWriteLeavesTheOriginalByteForByteAndSaysWhy)
             result = TurnSave::save(path, PictureTurn{1, false});
         } else {
             // No file may grow past 16 bytes: the write stops at its start, as on a full disk.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old;
-            ::getrlimit(RLIMIT_FSIZE, &old);
-            rlimit small = old;
-            small.rlim_cur = 16;
-            ::setrlimit(RLIMIT_FSIZE, &small);
+            const FullDiskAfter full(16);
             result = TurnSave::save(path, PictureTurn{1, false});
-            ::setrlimit(RLIMIT_FSIZE, &old);
         }
         EXPECT_EQ(result.outcome, TurnSave::Failed);
         EXPECT_FALSE(result.reason.isEmpty());

@@ -18,9 +18,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace orv;
 using namespace orv::test;
@@ -225,14 +223,12 @@ TEST(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileWhole)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         writeFile(row.path, QByteArray("the old file, longer than the disk's room"));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old;
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 16;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        const auto [ok, why] = row.save();
-        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::pair<bool, QString> saved;
+        {
+            const FullDiskAfter full(16);
+            saved = row.save();
+        }
+        const auto &[ok, why] = saved;
         EXPECT_FALSE(ok);
         EXPECT_FALSE(why.isEmpty());
         EXPECT_EQ(readFile(row.path), QByteArray("the old file, longer than the disk's room"));

@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,6 +74,24 @@ void makeSparseFile(const QString &path, qint64 size)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_TRUE(f.resize(size));
+}
+
+FullDiskAfter::FullDiskAfter(qint64 bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FullDiskAfter::~FullDiskAfter()
+{
+    rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_old);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace orv::test

@@ -48,6 +48,21 @@ private:
     std::thread m_watch;
 };
 
+// While this lives no file this process writes may grow past `bytes`: a write
+// stops there, as on a full disk (the signal that would end the process is
+// ignored, so the write fails with EFBIG instead).
+class FullDiskAfter
+{
+public:
+    explicit FullDiskAfter(qint64 bytes);
+    ~FullDiskAfter();
+    FullDiskAfter(const FullDiskAfter &) = delete;
+    FullDiskAfter &operator=(const FullDiskAfter &) = delete;
+
+private:
+    unsigned long long m_old = 0;
+};
+
 // A file of `size` zero bytes that takes no room on disk.
 void makeSparseFile(const QString &path, qint64 size);
 
