@@ -12,13 +12,18 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture viewer and slideshow program")
 set(CPACK_PACKAGE_DESCRIPTION "Orvanta keeps a list of pictures, shows them one at a time (true size,
 fitted, stretched or zoomed) and plays them as a slideshow. Picture lists are
 saved to list files and opened again. It reads bmp, dib, ico, cur, jpg, jpeg,
-gif, wmf and emf files.")
+gif, wmf and emf files, and PNG, WebP, TIFF, AVIF, HEIC, JPEG XL and SVG;
+animated GIF, PNG, WebP, AVIF and JPEG XL pictures play.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The metafile converter draws text with the URW fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35")
+# The metafile converter draws text with the URW fonts; WebP and TIFF are read
+# through Qt's image-format plug-ins, which are loaded at run time (so no
+# library dependency names them). Qt's own texts in the user's language are
+# welcome but not needed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
