@@ -148,16 +148,17 @@ TEST_F(TurnSaveTest, LosslessFormatsAreWrittenPixelForPixelWithTheirData)
         SCOPED_TRACE(r.name);
         const QString path = dir.filePath(r.name);
         PhotoTags tags;
-        if (QByteArray(r.format) != "bmp")
+        if (QByteArray(r.format) != "bmp") {
             tags.make = "Sony";
+            tags.xmpTitle = "Harbour";
+        }
         ASSERT_TRUE(writePhoto(path, blockPattern(QSize(40, 24)), tags, r.format));
         const QImage before = decoded(path);
         ASSERT_EQ(TurnSave::kindOf(path), TurnSave::Lossless);
         ASSERT_EQ(TurnSave::save(path, r.turn).outcome, TurnSave::Saved);
         EXPECT_EQ(decoded(path), r.turn.applied(before));
-        if (QByteArray(r.format) == "png") {
-            EXPECT_EQ(Exiv2MetadataReader().read(path).make, tags.make);
-        }
+        EXPECT_EQ(Exiv2MetadataReader().read(path).make, tags.make);
+        EXPECT_EQ(readFile(path).contains("Harbour"), !tags.xmpTitle.isEmpty());
     }
 }
 
