@@ -146,11 +146,13 @@ TEST_F(TurnSaveTest, LosslessFormatsAreWrittenPixelForPixelWithTheirData)
         const char *name;
         const char *format;
         PictureTurn turn;
+        const char *gifPage = ""; // a GIF's frame placed inside a larger screen
     } rows[] = {
         {"a.png", "png", {1, false}},
         {"b.bmp", "bmp", {0, true}},
         {"c.tif", "tiff", {3, true}},
         {"d.gif", "gif", {1, true}},
+        {"e.gif", "gif", {3, false}, "60x40+5+3"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -163,7 +165,8 @@ TEST_F(TurnSaveTest, LosslessFormatsAreWrittenPixelForPixelWithTheirData)
         const bool gif = QByteArray(r.format) == "gif";
         if (gif) {
             tags = {};
-            ASSERT_TRUE(writeGif(path, {"-fill", "red", "-draw", "point 3,1", "-set", "comment", "Harbour"}));
+            ASSERT_TRUE(writeGif(path, {"-fill", "red", "-draw", "point 3,1", "-transparent", "black", "-set", "page",
+                                        r.gifPage, "-set", "comment", "Harbour"}));
         } else {
             ASSERT_TRUE(writePhoto(path, blockPattern(QSize(40, 24)), tags, r.format));
         }
