@@ -102,6 +102,13 @@ Beide behalten: Die eingefügten Dateien erhalten freie Namen, etwa &quot;%1&quo
     </message>
 </context>
 <context>
+    <name>GifTurn</name>
+    <message>
+        <source>The GIF picture cannot be read: %1</source>
+        <translation>Das GIF-Bild kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1:
@@ -451,8 +458,8 @@ Endgültig löschen? Sie können nicht wiederhergestellt werden.</translation>
 <context>
     <name>TurnSave</name>
     <message>
-        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
-        <translation>Drehungen werden nur in JPEG-, PNG-, BMP- und TIFF-Bildern gespeichert.</translation>
+        <source>Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures.</source>
+        <translation>Drehungen werden nur in JPEG-, PNG-, BMP-, TIFF- und unbewegten GIF-Bildern gespeichert.</translation>
     </message>
 </context>
 <context>

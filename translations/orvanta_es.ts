@@ -102,6 +102,13 @@ Omitir: estos archivos no se pegan.</translation>
     </message>
 </context>
 <context>
+    <name>GifTurn</name>
+    <message>
+        <source>The GIF picture cannot be read: %1</source>
+        <translation>No se puede leer la imagen GIF: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1:
@@ -451,8 +458,8 @@ Delete them for good? They cannot be restored.</source>
 <context>
     <name>TurnSave</name>
     <message>
-        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
-        <translation>Los giros solo se guardan en imágenes JPEG, PNG, BMP y TIFF.</translation>
+        <source>Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures.</source>
+        <translation>Los giros solo se guardan en imágenes JPEG, PNG, BMP, TIFF y GIF sin animación.</translation>
     </message>
 </context>
 <context>

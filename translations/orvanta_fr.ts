@@ -102,6 +102,13 @@ Ignorer : ces fichiers ne sont pas collés.</translation>
     </message>
 </context>
 <context>
+    <name>GifTurn</name>
+    <message>
+        <source>The GIF picture cannot be read: %1</source>
+        <translation>Impossible de lire l&apos;image GIF : %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1:
@@ -451,8 +458,8 @@ Les supprimer définitivement ? Ils ne pourront pas être restaurés.</translati
 <context>
     <name>TurnSave</name>
     <message>
-        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
-        <translation>Les rotations ne sont enregistrées que dans les images JPEG, PNG, BMP et TIFF.</translation>
+        <source>Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures.</source>
+        <translation>Les rotations ne s&apos;enregistrent que dans les images JPEG, PNG, BMP, TIFF et GIF non animées.</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,13 @@ Pular: estes arquivos não são colados.</translation>
     </message>
 </context>
 <context>
+    <name>GifTurn</name>
+    <message>
+        <source>The GIF picture cannot be read: %1</source>
+        <translation>Não é possível ler a imagem GIF: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1:
@@ -451,8 +458,8 @@ Excluí-los definitivamente? Eles não poderão ser restaurados.</translation>
 <context>
     <name>TurnSave</name>
     <message>
-        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
-        <translation>Os giros só são salvos em imagens JPEG, PNG, BMP e TIFF.</translation>
+        <source>Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures.</source>
+        <translation>As rotações só são salvas em imagens JPEG, PNG, BMP, TIFF e GIF sem animação.</translation>
     </message>
 </context>
 <context>

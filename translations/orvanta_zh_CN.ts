@@ -102,6 +102,13 @@ Skip: these files are not pasted.</source>
     </message>
 </context>
 <context>
+    <name>GifTurn</name>
+    <message>
+        <source>The GIF picture cannot be read: %1</source>
+        <translation>无法读取此 GIF 图片：%1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Cannot open the help file %1:
@@ -451,8 +458,8 @@ Delete them for good? They cannot be restored.</source>
 <context>
     <name>TurnSave</name>
     <message>
-        <source>Turns are saved only into JPEG, PNG, BMP and TIFF pictures.</source>
-        <translation>只有 JPEG、PNG、BMP 和 TIFF 图片可以保存旋转。</translation>
+        <source>Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures.</source>
+        <translation>旋转只能保存到 JPEG、PNG、BMP、TIFF 和静态 GIF 图片中。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "turnsave.h"
 
+#include "gifturn.h"
 #include "jpegturn.h"
 #include "metadatacopy.h"
 #include "savefilecommit.h"
@@ -94,6 +95,18 @@ TurnSave savedJpeg(const QString &path, PictureTurn turn, bool trim)
     return written(path, turned.jpeg);
 }
 
+TurnSave savedGif(const QString &path, PictureTurn turn)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
+    const GifTurn turned = GifTurn::apply(file.readAll(), turn);
+    file.close();
+    if (turned.gif.isEmpty())
+        return failed(turned.error);
+    return written(path, turned.gif);
+}
+
 TurnSave savedLossless(const QString &path, PictureTurn turn)
 {
     QImageReader reader(path);
@@ -130,7 +143,9 @@ TurnSave::Kind TurnSave::kindOf(const QString &path)
     const QByteArray format = reader.format();
     if (format == "jpeg")
         return Jpeg;
-    // Qt writes no GIF; a picture that moves would lose its frames.
+    // A picture that moves would lose its frames.
+    if (format == "gif" && reader.imageCount() == 1)
+        return Lossless;
     if ((format == "png" || format == "bmp" || format == "tiff") && reader.imageCount() <= 1 &&
         !(format == "png" && isAnimatedPng(path)))
         return Lossless;
@@ -143,11 +158,11 @@ TurnSave TurnSave::save(const QString &path, PictureTurn turn, bool trim)
     case Jpeg:
         return savedJpeg(path, turn, trim);
     case Lossless:
-        return savedLossless(path, turn);
+        return QImageReader(path).format() == "gif" ? savedGif(path, turn) : savedLossless(path, turn);
     case NotSavable:
         break;
     }
-    return failed(QCoreApplication::translate("TurnSave", "Turns are saved only into JPEG, PNG, BMP and TIFF pictures."));
+    return failed(QCoreApplication::translate("TurnSave", "Turns are saved only into JPEG, PNG, BMP, TIFF and still GIF pictures."));
 }
 
 } // namespace orv

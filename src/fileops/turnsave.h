@@ -8,8 +8,8 @@
 namespace orv {
 
 // Writes a turn into a picture file, without loss: a JPEG by moving its DCT
-// blocks (JpegTurn), a PNG, BMP or TIFF by writing its pixels anew with their
-// metadata. The new file is written beside the old one and renamed over it,
+// blocks (JpegTurn), a still GIF by moving its palette indices (GifTurn), a
+// PNG, BMP or TIFF by writing its pixels anew with their metadata. The new file is written beside the old one and renamed over it,
 // so a failure at any point leaves the original as it was.
 struct TurnSave {
     enum Kind {

@@ -32,10 +32,16 @@ QByteArray withMetadataOf(const QString &fromPath, const QByteArray &to)
         Exiv2::ExifData exif = source->exifData();
         if (auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation")); it != exif.end())
             it->setValue("1");
-        target->setExifData(exif);
-        target->setXmpData(source->xmpData());
-        target->setIptcData(source->iptcData());
-        target->setComment(source->comment());
+        // Each kind only where the format holds it: exiv2 throws when asked to
+        // put a comment into a TIFF, and the whole copy would be lost.
+        if (target->supportsMetadata(Exiv2::mdExif))
+            target->setExifData(exif);
+        if (target->supportsMetadata(Exiv2::mdXmp))
+            target->setXmpData(source->xmpData());
+        if (target->supportsMetadata(Exiv2::mdIptc))
+            target->setIptcData(source->iptcData());
+        if (target->supportsMetadata(Exiv2::mdComment))
+            target->setComment(source->comment());
         target->writeMetadata();
         Exiv2::BasicIo &io = target->io();
         io.open();

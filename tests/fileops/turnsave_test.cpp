@@ -23,6 +23,13 @@ using namespace orv::test;
 
 namespace {
 
+// ImageMagick writes the GIFs: Qt has no GIF writer.
+bool writeGif(const QString &path, const QStringList &options)
+{
+    return QProcess::execute("convert", QStringList{"-size", "40x24", "pattern:checkerboard", "-colors", "7"} +
+                                            options + QStringList{path}) == 0;
+}
+
 QImage decoded(const QString &path)
 {
     QImageReader reader(path);
@@ -139,25 +146,38 @@ TEST_F(TurnSaveTest, LosslessFormatsAreWrittenPixelForPixelWithTheirData)
         const char *name;
         const char *format;
         PictureTurn turn;
+        const char *gifPage = ""; // a GIF's frame placed inside a larger screen
     } rows[] = {
         {"a.png", "png", {1, false}},
         {"b.bmp", "bmp", {0, true}},
         {"c.tif", "tiff", {3, true}},
+        {"d.gif", "gif", {1, true}},
+        {"e.gif", "gif", {3, false}, "60x40+5+3"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
         const QString path = dir.filePath(r.name);
         PhotoTags tags;
-        if (QByteArray(r.format) != "bmp")
+        if (QByteArray(r.format) != "bmp") {
             tags.make = "Sony";
-        ASSERT_TRUE(writePhoto(path, blockPattern(QSize(40, 24)), tags, r.format));
+            tags.xmpTitle = "Harbour";
+        }
+        const bool gif = QByteArray(r.format) == "gif";
+        if (gif) {
+            tags = {};
+            ASSERT_TRUE(writeGif(path, {"-fill", "red", "-draw", "point 3,1", "-transparent", "black", "-set", "page",
+                                        r.gifPage, "-set", "comment", "Harbour"}));
+        } else {
+            ASSERT_TRUE(writePhoto(path, blockPattern(QSize(40, 24)), tags, r.format));
+        }
         const QImage before = decoded(path);
+        const QList<QRgb> palette = QImage(path).colorTable();
         ASSERT_EQ(TurnSave::kindOf(path), TurnSave::Lossless);
         ASSERT_EQ(TurnSave::save(path, r.turn).outcome, TurnSave::Saved);
         EXPECT_EQ(decoded(path), r.turn.applied(before));
-        if (QByteArray(r.format) == "png") {
-            EXPECT_EQ(Exiv2MetadataReader().read(path).make, tags.make);
-        }
+        EXPECT_EQ(Exiv2MetadataReader().read(path).make, tags.make);
+        EXPECT_EQ(readFile(path).contains("Harbour"), gif || !tags.xmpTitle.isEmpty());
+        EXPECT_EQ(QImage(path).colorTable(), palette);
     }
 }
 
@@ -165,7 +185,8 @@ TEST_F(TurnSaveTest, OnlyFormatsThatKeepEveryPixelCanBeSaved)
 {
     writeFile(dir.filePath("text.jpg"), "not a picture");
     const QImage small = blockPattern(QSize(16, 16));
-    small.save(dir.filePath("still.gif"), "gif"); // Qt writes no GIF: nothing is made
+    ASSERT_TRUE(writeGif(dir.filePath("still.gif"), {}));
+    ASSERT_TRUE(writeGif(dir.filePath("moving.gif"), {"(", "+clone", "-negate", ")"}));
     small.save(dir.filePath("photo.webp"), "webp");
     small.save(dir.filePath("named-wrong.png"), "jpeg");
     const struct {
@@ -173,6 +194,8 @@ TEST_F(TurnSaveTest, OnlyFormatsThatKeepEveryPixelCanBeSaved)
         TurnSave::Kind kind;
     } rows[] = {
         {"text.jpg", TurnSave::NotSavable},
+        {"still.gif", TurnSave::Lossless},
+        {"moving.gif", TurnSave::NotSavable},
         {"photo.webp", TurnSave::NotSavable},
         {"named-wrong.png", TurnSave::Jpeg},
         {"missing.png", TurnSave::NotSavable},
@@ -182,6 +205,14 @@ TEST_F(TurnSaveTest, OnlyFormatsThatKeepEveryPixelCanBeSaved)
     const TurnSave refused = TurnSave::save(dir.filePath("photo.webp"), PictureTurn{1, false});
     EXPECT_EQ(refused.outcome, TurnSave::Failed);
     EXPECT_FALSE(refused.reason.isEmpty());
+
+    // A GIF cut short is read by neither side: it stays as it was.
+    const QString cut = dir.filePath("cut.gif");
+    writeFile(cut, readFile(dir.filePath("still.gif")).first(40));
+    const TurnSave bad = TurnSave::save(cut, PictureTurn{1, false});
+    EXPECT_EQ(bad.outcome, TurnSave::Failed);
+    EXPECT_FALSE(bad.reason.isEmpty());
+    EXPECT_EQ(readFile(cut).size(), 40);
 }
 
 TEST_F(TurnSaveTest, AFailedWriteLeavesTheOriginalByteForByteAndSaysWhy)
