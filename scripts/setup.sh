@@ -19,6 +19,7 @@ packages=(
   libexiv2-dev exiv2 libturbojpeg0-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libglib2.0-dev xclip dbus dbus-x11
+  libxcb1-dev
 )
 
 missing=()

@@ -26,6 +26,8 @@
 #include "picturelistcolumn.h"
 #include "picturepath.h"
 #include "recentlistsmenu.h"
+#include "screencolours.h"
+#include "screenprofile.h"
 #include "recentslotstore.h"
 #include "settingsfile.h"
 #include "shuffle.h"
@@ -111,6 +113,10 @@ Form1::Form1(PlatformServices services, QString apppath, QStringList arguments, 
     connectInput();
     buildListManager();
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
+    if (m_services.screenProfile) {
+        connect(m_services.screenProfile, &ScreenProfile::changed, this, &Form1::followScreenProfile);
+        followScreenProfile();
+    }
 }
 
 Form1::~Form1()
@@ -366,6 +372,18 @@ void Form1::onSettingsChanged()
     }
     computeBoxLimits(1300);
     m_engine->sizebox();
+}
+
+void Form1::followScreenProfile()
+{
+    // Pictures take the colours of the screen the window is on; the picture
+    // on display is shown anew in them (the cache decodes it again).
+    const int screen = std::max(0, int(QGuiApplication::screens().indexOf(this->screen())));
+    if (!ScreenColours::setScreenProfile(m_services.screenProfile->iccProfile(screen)))
+        return;
+    if (!m_state.pichidden && m_state.curpic >= 1 && m_state.curpic <= m_list.count() &&
+        (m_view->image1()->isVisible() || m_view->image2()->isVisible()))
+        m_engine->disp();
 }
 
 void Form1::mopfile()

@@ -157,6 +157,7 @@ private:
     void openPictureArgument(const QString &path);
     void openPictureArguments(const QStringList &paths);
     void onSettingsChanged();
+    void followScreenProfile();
     void showPopupAt(const QPoint &globalPos);
     void end(ExitStatus status);
 

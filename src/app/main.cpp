@@ -15,6 +15,8 @@
 #include "qtpictureloader.h"
 #include "qtsystemclipboard.h"
 #include "randomsource.h"
+#include "screencolours.h"
+#include "screenprofile.h"
 #include "startupsplash.h"
 #include "systembeep.h"
 #include "systeminfo.h"
@@ -90,6 +92,10 @@ int main(int argc, char *argv[])
     services.metadata = &metadata;
     services.clipboard = &clipboard;
     services.fileManager = &fileManager;
+    // The screen's colours, before the first picture is decoded for them.
+    orv::QtScreenProfile screenProfile;
+    orv::ScreenColours::setScreenProfile(screenProfile.iccProfile(0));
+    services.screenProfile = &screenProfile;
 
     // A picture named on the command line (the first of several) decodes
     // while the splash shows.

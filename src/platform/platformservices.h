@@ -17,6 +17,7 @@ class SystemInfoTool;
 class PhotoMetadataReader;
 class SystemClipboard;
 class FileManager;
+class ScreenProfile;
 
 // The platform services handed to the windows. The program fills it with the
 // Qt implementations; tests fill it with fakes. Nothing here is owned.
@@ -36,6 +37,7 @@ struct PlatformServices {
     const PhotoMetadataReader *metadata = nullptr; // photos' Exif data
     SystemClipboard *clipboard = nullptr;
     FileManager *fileManager = nullptr;
+    ScreenProfile *screenProfile = nullptr; // the screens' colour profiles
 };
 
 } // namespace orv

@@ -18,6 +18,7 @@ PictureCache::PictureCache(const PictureLoader &loader, qint64 budgetBytes, QObj
 {
     m_pool.setMaxThreadCount(1);
     m_pool.setObjectName(QStringLiteral("PictureCache"));
+    m_colours = ScreenColours::generation();
 }
 
 PictureCache::~PictureCache()
@@ -52,6 +53,7 @@ bool PictureCache::wantsCopy(const QImage &image, QSize size)
 PictureCache::Decoded PictureCache::run(const PictureLoader &loader, const Job &job)
 {
     Decoded d;
+    d.colours = ScreenColours::generation();
     if (job.decoded.ok()) {
         d.picture = job.decoded;
         d.stamp = job.stamp;
@@ -86,8 +88,19 @@ LoadedPicture PictureCache::load(const QString &path) const
     return load(path, QSize());
 }
 
+void PictureCache::forgetOtherColours() const
+{
+    // Pictures converted for the screen's former colours are decoded anew.
+    const quint64 colours = ScreenColours::generation();
+    if (colours != m_colours) {
+        m_entries.clear();
+        m_colours = colours;
+    }
+}
+
 LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 {
+    forgetOtherColours();
     m_shown = path;
     if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
@@ -99,7 +112,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
     if (auto p = findPending(path, minimumPixels); p != m_pending.end()) {
         const QSize decodedFor = p->minimum;
         const Decoded d = take(p);
-        if (d.picture.ok() && d.stable && FileStamp::of(path) == d.stamp) {
+        if (d.picture.ok() && d.stable && d.colours == m_colours && FileStamp::of(path) == d.stamp) {
             store(path, decodedFor, d.stamp, d.picture, d.scaled);
             return d.picture;
         }
@@ -115,6 +128,7 @@ LoadedPicture PictureCache::load(const QString &path, QSize minimumPixels) const
 
 void PictureCache::prefetch(const QString &path, QSize minimumPixels, DrawnSize drawnSize)
 {
+    forgetOtherColours();
     if (auto e = findEntry(path); e != m_entries.end() && serves(*e, minimumPixels)) {
         if (FileStamp::of(path) == e->stamp) {
             if (!drawnSize || isPending(path))
@@ -186,7 +200,7 @@ void PictureCache::takeFinished(QFutureWatcher<Decoded> *watcher)
         const QString path = p->path;
         const QSize minimum = p->minimum;
         const Decoded d = take(p);
-        if (d.picture.ok() && d.stable)
+        if (d.picture.ok() && d.stable && d.colours == ScreenColours::generation())
             store(path, minimum, d.stamp, d.picture, d.scaled);
         return;
     }
@@ -273,6 +287,7 @@ qint64 PictureCache::bytesUsed() const
 
 bool PictureCache::isCached(const QString &path, QSize minimumPixels) const
 {
+    forgetOtherColours();
     const auto e = findEntry(path);
     return e != m_entries.end() && serves(*e, minimumPixels);
 }

@@ -86,6 +86,7 @@ private:
         QImage scaled;
         FileStamp stamp;     // taken before decoding
         bool stable = false; // the file had the same stamp after decoding
+        quint64 colours = 0; // the screen colours' generation it was converted for
     };
     struct Entry {
         QString path;
@@ -124,6 +125,7 @@ private:
                const QImage &scaled = QImage()) const;
     // Drops pictures until `incoming` more bytes fit the budget, never those of
     // `keep` and `alsoKeep`; false when they cannot be made to fit.
+    void forgetOtherColours() const;
     bool makeRoom(qint64 incoming, const QString &keep, const QString &alsoKeep = QString()) const;
 
     const PictureLoader &m_loader;
@@ -131,6 +133,7 @@ private:
     // One worker: decoding next to the user-interface thread, not against it.
     mutable QThreadPool m_pool;
     mutable std::list<Entry> m_entries;
+    mutable quint64 m_colours = 0; // the screen colours' generation of the entries
     mutable std::list<Pending> m_pending;
     mutable QString m_shown;        // asked for last: never dropped to make room
     mutable quint64 m_clock = 0;    // use counter for least-recently-used order

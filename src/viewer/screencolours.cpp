@@ -20,21 +20,35 @@ constexpr qint64 SplitPixels = 4 * 1024 * 1024;
 
 struct Kept {
     QColorSpace from;
+    QColorSpace to;
     QColorTransform transform;
 };
 
-QColorTransform transformFrom(const QColorSpace &from)
+// The target, set on the UI thread and read by the picture cache's worker.
+struct Target {
+    QMutex mutex;
+    QColorSpace space{QColorSpace::SRgb};
+    quint64 generation = 0;
+};
+
+Target &current()
+{
+    static Target t;
+    return t;
+}
+
+QColorTransform transform(const QColorSpace &from, const QColorSpace &to)
 {
     static QMutex mutex;
     static std::list<Kept> kept;
     QMutexLocker lock(&mutex);
     for (auto k = kept.begin(); k != kept.end(); ++k) {
-        if (k->from == from) {
+        if (k->from == from && k->to == to) {
             kept.splice(kept.begin(), kept, k);
             return k->transform;
         }
     }
-    kept.push_front({from, from.transformationToColorSpace(target())});
+    kept.push_front({from, to, from.transformationToColorSpace(to)});
     if (kept.size() > KeptTransforms)
         kept.pop_back();
     return kept.front().transform;
@@ -44,7 +58,36 @@ QColorTransform transformFrom(const QColorSpace &from)
 
 QColorSpace target()
 {
-    return QColorSpace(QColorSpace::SRgb);
+    Target &t = current();
+    QMutexLocker lock(&t.mutex);
+    return t.space;
+}
+
+bool setScreenProfile(const QByteArray &icc)
+{
+    // A screen's profile describes RGB (the header's data colour space at
+    // byte 16); Qt reads RGB matrix profiles only, and takes a grey one as a
+    // grey RGB space. Anything else (none, broken, grey, a printer's) leaves
+    // the screen taken as sRGB.
+    QColorSpace space;
+    if (icc.mid(16, 4) == "RGB ")
+        space = QColorSpace::fromIccProfile(icc);
+    if (!space.isValid())
+        space = QColorSpace(QColorSpace::SRgb);
+    Target &t = current();
+    QMutexLocker lock(&t.mutex);
+    if (space == t.space)
+        return false;
+    t.space = space;
+    ++t.generation;
+    return true;
+}
+
+quint64 generation()
+{
+    Target &t = current();
+    QMutexLocker lock(&t.mutex);
+    return t.generation;
 }
 
 bool needsConversion(const QImage &image)
@@ -55,13 +98,16 @@ bool needsConversion(const QImage &image)
 
 QImage converted(QImage image)
 {
-    if (!needsConversion(image))
+    // One target throughout, should the screen's change meanwhile.
+    const QColorSpace to = target();
+    const QColorSpace from = image.colorSpace();
+    if (image.isNull() || !from.isValid() || from == to)
         return image;
-    const QColorTransform transform = transformFrom(image.colorSpace());
+    const QColorTransform transform = ScreenColours::transform(from, to);
     // Every pixel is written anew: a shared image is copied first.
     if (qint64(image.width()) * image.height() < SplitPixels || image.format() != QImage::Format_RGB32) {
         image.applyColorTransform(transform);
-        image.setColorSpace(target());
+        image.setColorSpace(to);
         return image;
     }
     uchar *const pixels = image.bits();
@@ -75,7 +121,7 @@ QImage converted(QImage image)
     QFuture<void> lower = QtConcurrent::run([&] { convertRows(half, image.height() - half); });
     convertRows(0, half);
     lower.waitForFinished();
-    image.setColorSpace(target());
+    image.setColorSpace(to);
     return image;
 }
 

@@ -16,8 +16,17 @@ namespace orv {
 // cache runs it on its worker thread.
 namespace ScreenColours {
 
-// sRGB: Qt 6.4 reports no colour profile of the screen to convert to instead.
+// The screen's colour space: its profile where the desktop publishes one, sRGB
+// otherwise.
 QColorSpace target();
+
+// Takes the screen's ICC profile as the target (UI thread); an empty, broken or
+// unusable profile makes it sRGB. Returns whether the target changed: the
+// pictures converted before are then in the wrong colours.
+bool setScreenProfile(const QByteArray &icc);
+
+// Counts the target's changes, so that converted copies can tell their age.
+quint64 generation();
 
 // Whether `image` must be converted before it is drawn.
 bool needsConversion(const QImage &image);

@@ -137,6 +137,7 @@ PlatformServices FakePlatform::services()
     s.metadata = &metadata;
     s.clipboard = &clipboard;
     s.fileManager = &fileManager;
+    s.screenProfile = &screenProfile;
     return s;
 }
 

@@ -16,6 +16,7 @@
 #include "systeminfotool.h"
 #include "systemclipboard.h"
 #include "filemanager.h"
+#include "screenprofile.h"
 
 #include <QHash>
 #include <QList>
@@ -192,6 +193,19 @@ public:
 };
 
 // One bundle of fakes, with a PlatformServices pointing at them.
+// A screen whose colour profile the test sets; none at first.
+class FakeScreenProfile : public ScreenProfile
+{
+public:
+    QByteArray icc;
+    QByteArray iccProfile(int) const override { return icc; }
+    void set(const QByteArray &profile)
+    {
+        icc = profile;
+        Q_EMIT changed();
+    }
+};
+
 struct FakePlatform {
     FakeMessageBoxes messageBoxes;
     FakeFileDialogs fileDialogs;
@@ -209,6 +223,7 @@ struct FakePlatform {
     Exiv2MetadataReader metadata;
     FakeSystemClipboard clipboard;
     FakeFileManager fileManager;
+    FakeScreenProfile screenProfile;
 
     PlatformServices services();
 };
