@@ -23,17 +23,17 @@ void Form1::buildTurnCommands()
         QString text;
         QString tip;
         QKeySequence key;
-        void (TurnCommands::*command)();
+        PictureTurn step;
         int topic;
     } turns[] = {
         {"mrotleft", "pmrotleft", tr("Rotate &left"), tr("Turn the picture a quarter turn to the left"),
-         QKeySequence(Qt::CTRL | Qt::Key_L), &TurnCommands::rotateLeft, TurnCommands::RotateLeftTopic},
+         QKeySequence(Qt::CTRL | Qt::Key_L), PictureTurn{3, false}, TurnCommands::RotateLeftTopic},
         {"mrotright", "pmrotright", tr("Rotate &right"), tr("Turn the picture a quarter turn to the right"),
-         QKeySequence(Qt::CTRL | Qt::Key_R), &TurnCommands::rotateRight, TurnCommands::RotateRightTopic},
+         QKeySequence(Qt::CTRL | Qt::Key_R), PictureTurn{1, false}, TurnCommands::RotateRightTopic},
         {"mfliph", "pmfliph", tr("Flip &horizontally"), tr("Mirror the picture left to right"),
-         QKeySequence(Qt::CTRL | Qt::Key_H), &TurnCommands::flipHorizontally, TurnCommands::FlipHorizontalTopic},
+         QKeySequence(Qt::CTRL | Qt::Key_H), PictureTurn{0, true}, TurnCommands::FlipHorizontalTopic},
         {"mflipv", "pmflipv", tr("Flip &vertically"), tr("Mirror the picture top to bottom"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &TurnCommands::flipVertically,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), PictureTurn{2, true},
          TurnCommands::FlipVerticalTopic},
     };
     QMenu *viewMenu = menuBar()->findChild<QMenu *>(QStringLiteral("mview"));
@@ -43,7 +43,7 @@ void Form1::buildTurnCommands()
     m_popmenu->setToolTipsVisible(true);
     QList<QAction *> popupItems;
     for (const auto &t : turns) {
-        const auto command = t.command;
+        const PictureTurn step = t.step;
         const QString help = m_services.help->topicText(m_helpfile, t.topic);
         QAction *item = addAction(viewMenu, t.name, t.text);
         item->setShortcut(t.key);
@@ -52,7 +52,7 @@ void Form1::buildTurnCommands()
         for (QAction *a : {item, popupItem}) {
             a->setToolTip(t.tip);
             a->setWhatsThis(help);
-            connect(a, &QAction::triggered, m_turnCommands, [this, command] { (m_turnCommands->*command)(); });
+            connect(a, &QAction::triggered, m_turnCommands, [this, step] { m_turnCommands->turnBy(step); });
         }
     }
     // The popup's turn items act on the picture on display.

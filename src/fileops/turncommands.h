@@ -23,6 +23,8 @@ public:
     void rotateRight() { turnBy(PictureTurn{1, false}); }
     void flipHorizontally() { turnBy(PictureTurn{0, true}); }
     void flipVertically() { turnBy(PictureTurn{2, true}); }
+    // The picture on display turned by `step` after the turn it has.
+    void turnBy(PictureTurn step);
 
     // File > Save turned picture: enabled for a turned picture on display
     // whose format can take the turn without loss.
@@ -34,7 +36,6 @@ public:
     QString shownPath() const;
 
 private:
-    void turnBy(PictureTurn step);
 
     ViewerContext m_c;
     PictureTurns m_turns;
