@@ -3,6 +3,7 @@
 // SVG files that may read nothing outside themselves.
 
 #include "deepimage.h"
+#include "heifbounds.h"
 #include "qtpictureloader.h"
 #include "svgpicture.h"
 #include "testutils.h"
@@ -10,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -81,6 +83,19 @@ QString corpus2(const char *relative)
     return QDir(test::corpusDir()).filePath(QStringLiteral("../corpus2/") + QLatin1String(relative));
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A 10-bit HEIF picture of 29 x 100 pixels: a 1 x 1 grid (its data the 8 bytes at 91 in
+// `idat`, placed by an `iloc` base offset at 141) over one 64 x 104 HEVC tile.
+QByteArray heif29x100(qsizetype at = 0, const QByteArray &replacement = {})
+{
+    return fileBytes(corpus2("heic/valid/pheif-RGB_10__29x100.heif")).replace(at, replacement.size(), replacement);
+}
+
 } // namespace
 
 TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
@@ -98,6 +113,9 @@ TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
          "<svg xmlns='http://www.w3.org/2000/svg' width='100000' height='100000'><rect width='9' height='9'/></svg>"},
         {"PNG bomb of 839 megapixels", {}, "png/malformed/gdk-large.png"},
         {"AVIF of 17,000 x 17,000", {}, "avif/malformed/vips-17000x17000.avif"},
+        {"HEIF grid of 65,535 x 65,535 in a 29 x 100 picture", heif29x100(95, "\xFF\xFF\xFF\xFF")},
+        // libheif reads an item's data past the end of `idat` by up to its header's size.
+        {"HEIF grid read one byte on, into 7,424 x 25,600", heif29x100(144, "\x01")},
     };
     for (const auto &c : cases) {
         QElapsedTimer timer;
@@ -106,6 +124,22 @@ TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
         EXPECT_EQ(p.error, FileError::Other) << c.name;
         EXPECT_LT(timer.elapsed(), 100) << c.name;
     }
+}
+
+TEST(NewFormats, HeifSizesAreReadWhereLibheifReadsThem)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        QList<QSize> sizes;
+    } cases[] = {
+        {"grid canvas and coded tile", heif29x100(), {{64, 104}, {29, 100}}},
+        {"grid of 32-bit fields too short for them", heif29x100(92, "\x01"), {{64, 104}}},
+        {"grid data beyond the file", heif29x100(144, "\xFF"), {{64, 104}}},
+        {"no meta box", heif29x100(28, "xxxx"), {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(heifAllocatedSizes(c.file), c.sizes) << c.name;
 }
 
 TEST(NewFormats, DeepSamplesAreDitheredNotBanded)
