@@ -69,6 +69,36 @@ QByteArray claimingTiff(quint32 width, quint32 height)
     return t;
 }
 
+// An APNG of two frames, each one row of `width` red pixels at the top of a transparent
+// canvas of `width` x `height`.
+QByteArray movingPng(quint32 width, quint32 height)
+{
+    const auto be32 = [](std::initializer_list<quint32> values) {
+        QByteArray out;
+        for (quint32 v : values) {
+            char b[4];
+            qToBigEndian(v, b);
+            out.append(b, 4);
+        }
+        return out;
+    };
+    QByteArray row(1 + 4 * qsizetype(width), '\0');
+    for (quint32 x = 0; x < width; ++x)
+        row[1 + 4 * x] = row[4 + 4 * x] = char(0xFF);
+    QByteArray zipped(qsizetype(compressBound(uLong(row.size()))), '\0');
+    uLongf zippedSize = uLongf(zipped.size());
+    compress(reinterpret_cast<Bytef *>(zipped.data()), &zippedSize, reinterpret_cast<const Bytef *>(row.constData()),
+             uLong(row.size()));
+    zipped.truncate(qsizetype(zippedSize));
+    // Frame control: sequence, size, offset, a 1/10 s delay, no disposal, source blend.
+    const auto control = [&](quint32 sequence) {
+        return pngChunk("fcTL", be32({sequence, width, 1, 0, 0}) + QByteArray("\x00\x01\x00\x0A\x00\x00", 6));
+    };
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", be32({width, height}) + QByteArray("\x08\x06\0\0\0", 5)) +
+           pngChunk("acTL", be32({2, 0})) + control(0) + pngChunk("IDAT", zipped) + control(1) +
+           pngChunk("fdAT", be32({2}) + zipped) + pngChunk("IEND", {});
+}
+
 QByteArray pngOf(const QImage &image)
 {
     QByteArray bytes;
@@ -140,6 +170,21 @@ TEST(NewFormats, HeifSizesAreReadWhereLibheifReadsThem)
     };
     for (const auto &c : cases)
         EXPECT_EQ(heifAllocatedSizes(c.file), c.sizes) << c.name;
+}
+
+TEST(NewFormats, PicturesTooLargeToPlayStandStill)
+{
+    const struct {
+        QSize canvas;
+        bool moves;
+    } cases[] = {{{64, 64}, true}, {{8192, 4096}, true}, {{4, 8'388'609}, false}, {{16'384, 2049}, false}};
+    for (const auto &c : cases) {
+        const LoadedPicture p =
+            QtPictureLoader().loadFromBytes(movingPng(quint32(c.canvas.width()), quint32(c.canvas.height())));
+        ASSERT_TRUE(p.ok()) << c.canvas.width() << "x" << c.canvas.height();
+        EXPECT_EQ(p.image.size(), c.canvas);
+        EXPECT_EQ(p.moves, c.moves) << c.canvas.width() << "x" << c.canvas.height();
+    }
 }
 
 TEST(NewFormats, DeepSamplesAreDitheredNotBanded)
