@@ -100,5 +100,10 @@ TEST_F(DpiChangeTest, TheWindowLooksAsIfStartedAtTheNewDpi)
             EXPECT_EQ(changed.places.value(it.key()), it.value()) << it.key().toStdString();
         EXPECT_TRUE(changed.drawing == started.drawing) << "the window draws as the started one";
         EXPECT_EQ(form->geometry().size(), TwipScale(c.dpi).toPixels(QRectF(QPointF(), newArea)).size());
+        // A later display of the picture puts it where it stands.
+        if (c.shown == Shown::TrueSize || c.shown == Shown::Fit) {
+            form->engine().disp();
+            EXPECT_TRUE(look().places == changed.places);
+        }
     }
 }
