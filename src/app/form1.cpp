@@ -48,7 +48,6 @@
 #include <QListView>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <QStyledItemDelegate>
 #include <QSvgRenderer>
 
