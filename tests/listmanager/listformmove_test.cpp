@@ -2,6 +2,7 @@
 #include "moverepeater.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QTimer>
 
 using namespace orv;
@@ -92,4 +93,23 @@ TEST_F(ListFormMoveTest, ClosingWhileHeldStopsTheRepeat)
     QTimer *t = timer();
     form->close();
     EXPECT_FALSE(t->isActive());
+}
+
+TEST_F(ListFormMoveTest, LosingTheWindowWhileHeldStopsTheRepeat)
+{
+    open(QStringLiteral("abcd"));
+    pick(view("List1"), {2});
+    QApplication::setActiveWindow(form);
+    QTest::mousePress(button("up"), Qt::LeftButton);
+    ASSERT_TRUE(timer()->isActive());
+    // The window becoming active again is no reason to stop; another window taking over is.
+    QEvent activated(QEvent::ActivationChange);
+    QApplication::sendEvent(form, &activated);
+    EXPECT_TRUE(timer()->isActive());
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    EXPECT_FALSE(timer()->isActive());
+    form->repeater().tick();
+    EXPECT_EQ(letters(list), QStringLiteral("acbd")) << "only the move of the press";
 }
