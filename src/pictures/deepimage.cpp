@@ -66,6 +66,8 @@ QImage screenReady(QImage image)
         if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb)) {
             if (image.format() == QImage::Format_Grayscale16)
                 image.convertTo(QImage::Format_RGBX64);
+            else if (image.format() == QImage::Format_RGBA64_Premultiplied)
+                image.convertTo(QImage::Format_RGBA64);
             image.convertToColorSpace(QColorSpace::SRgb);
         }
         return ditheredTo32(image);
