@@ -280,3 +280,44 @@ TEST_F(TurnWheelTest, TheSlideshowsWheelStepsOnlyWhilePaused)
     turnWheel(120);
     EXPECT_EQ(show->counter()->text(), "1/3");
 }
+
+TEST_F(TurnWheelTest, AZoomedPictureStaysZoomedAboutTheSamePointWhenTurned)
+{
+    start();
+    addMarked("big.bmp", quadrantPicture(QSize(800, 600)));
+    form->engine().disp();
+    ImageControl *image1 = view()->image1();
+    QWidget *box = view()->image2();
+    // Zoomed in twice about a point of the red quarter near the middle (a
+    // point near an edge cannot come to the centre: the bars stop at the edge).
+    const QPoint pointer = windowPointOf(box, box->rect().center() - QPoint(20, 15));
+    wheel(pointer, 120, Qt::ControlModifier);
+    wheel(pointer, 120, Qt::ControlModifier);
+    ASSERT_NEAR(image1->height(), 938, 1);
+    // The picture's point at the box's centre, as fractions of its sides.
+    auto centre = [&] {
+        const QPointF c = image1->mapFromParent(QPointF(box->geometry().center()));
+        return QPointF(c.x() / image1->width(), c.y() / image1->height());
+    };
+    auto centreHue = [&] { return hueAt(drawn(view()), box->geometry().center()); };
+    ASSERT_EQ(centreHue(), Hue::Red);
+    const struct {
+        const char *item;
+        QSize size;
+        QPointF (*moved)(QPointF);
+    } rows[] = {
+        {"mrotright", QSize(938, 1250), [](QPointF p) { return QPointF(1 - p.y(), p.x()); }},
+        {"mfliph", QSize(938, 1250), [](QPointF p) { return QPointF(1 - p.x(), p.y()); }},
+        {"mrotleft", QSize(1250, 938), [](QPointF p) { return QPointF(p.y(), 1 - p.x()); }},
+        {"mflipv", QSize(1250, 938), [](QPointF p) { return QPointF(p.x(), 1 - p.y()); }},
+    };
+    for (const auto &r : rows) {
+        const QPointF expected = r.moved(centre());
+        form->action(r.item)->trigger();
+        EXPECT_NEAR(image1->width(), r.size.width(), 1) << r.item;
+        EXPECT_NEAR(image1->height(), r.size.height(), 1) << r.item;
+        EXPECT_NEAR(centre().x(), expected.x(), 0.005) << r.item;
+        EXPECT_NEAR(centre().y(), expected.y(), 0.005) << r.item;
+        EXPECT_EQ(centreHue(), Hue::Red) << r.item;
+    }
+}
