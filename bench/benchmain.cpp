@@ -3,10 +3,13 @@
 //
 //   orvanta_bench [--external=FILE] [benchmark options]
 //   orvanta_bench --probe=NAME        (one figure in a process of its own)
+//   orvanta_bench --write-list LIST PICTURE...
+//   orvanta_bench --write-moving-gif FILE FRAMES WIDTH HEIGHT DELAY_CS
 #include "benchtable.h"
 #include "benchutil.h"
 #include "benchwindow.h"
 #include "benchwindows.h"
+#include "movinggif.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,6 +93,13 @@ int main(int argc, char *argv[])
     chooseScreen();
     if (argc >= 2 && qstrncmp(argv[1], "--probe=", 8) == 0)
         return runProbe(QString::fromLocal8Bit(argv[1] + 8), argc, argv);
+    if (argc == 7 && qstrcmp(argv[1], "--write-moving-gif") == 0) {
+        // A long picture that moves, for the memory figure of the end-to-end runs.
+        return writeMovingGif(QString::fromLocal8Bit(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]),
+                              atoi(argv[6]))
+                   ? 0
+                   : 1;
+    }
     if (argc >= 3 && qstrcmp(argv[1], "--write-list") == 0) {
         // A list file of the given pictures, for the end-to-end runs.
         QStringList pictures;

@@ -30,6 +30,12 @@ const Figure kFigures[] = {
     {"e2e/next_qimgv", "  qimgv on the same two pictures (paintwait)"},
     {"e2e/next_orvanta_tagged_srgb", "next picture end to end, tagged sRGB, screen without profile"},
     {"e2e/next_orvanta_tagged_wide", "next picture end to end, tagged sRGB, wide-gamut screen profile", nullptr, 0, 5},
+    {"e2e/next_orvanta_png", "next picture end to end, 24 MP PNG pair (paintwait)", "e2e/next_qimgv_png", 1.0},
+    {"e2e/next_qimgv_png", "  qimgv on the same PNG pair"},
+    {"e2e/next_orvanta_webp", "next picture end to end, 24 MP WebP pair (paintwait)", "e2e/next_qimgv_webp", 1.0},
+    {"e2e/next_qimgv_webp", "  qimgv on the same WebP pair"},
+    {"e2e/next_orvanta_heic", "next picture end to end, 24 MP HEIC pair (paintwait)", "e2e/next_qimgv_heic", 1.0},
+    {"e2e/next_qimgv_heic", "  qimgv on the same HEIC pair"},
     {"e2e/cold_orvanta", "  cold open end to end incl. 2.5 s splash (paintwait)"},
     {"e2e/first_orvanta", "first picture of a list opened, end to end (paintwait)", nullptr, 0, 50},
     {"display/first_after_list", "first picture of a list opened: Space to painted", nullptr, 0, 50},
@@ -93,6 +99,10 @@ const Figure kFigures[] = {
     {"sort/date_taken_10000", "10,000 JPEGs: sort by date taken, warm", nullptr, 0, 3000},
     {"memory/peak_true_size", "peak memory, 24 MP true size, cache full (MB)", nullptr, 0, 300, "MB"},
     {"memory/peak_fit", "peak memory, 24 MP fit, cache full (MB)", nullptr, 0, 300, "MB"},
+    {"memory/session_png", "peak memory, stepping through the 24 MP PNG pair (MB)", nullptr, 0, 300, "MB"},
+    {"memory/session_webp", "peak memory, stepping through the 24 MP WebP pair (MB)", nullptr, 0, 300, "MB"},
+    {"memory/session_heic", "peak memory, stepping through the 24 MP HEIC pair (MB)", nullptr, 0, 300, "MB"},
+    {"memory/moving_gif_1000", "peak memory, 1,000-frame 1920x1080 GIF playing (MB)", nullptr, 0, 300, "MB"},
 };
 
 QString number(double v)

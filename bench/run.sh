@@ -109,14 +109,16 @@ e2e() {
   for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
   xdotool mousemove 960 540
 
-  # Steps forwards and back `runs` times; prints the forward times.
+  # Steps forwards and back `runs` times, `pause` seconds apart (time for the
+  # prefetch); prints the forward times.
+  local pause=0.8
   step_pairs() {
     local next=$1 back=$2 i
     for i in $(seq "$runs"); do
       "$pw" -t 5000 -k "$next" b
-      sleep 0.8
+      sleep "$pause"
       "$pw" -t 5000 -k "$back" r >/dev/null
-      sleep 0.8
+      sleep "$pause"
     done
   }
 
@@ -191,8 +193,62 @@ e2e() {
   else
     log "qimgv is not installed: no end-to-end baseline"
   fi
+  e2e_formats
   kill "$xvfb" 2>/dev/null || true
   unset DISPLAY
+}
+
+# The next picture in the formats of today, Orvanta against qimgv on the same
+# pair (qimgv reads WebP and HEIC through Qt 5's image plug-ins:
+# qt5-image-formats-plugins and kimageformat-plugins), the memory of each such
+# session, and the memory a long picture that moves takes while it plays. Runs
+# inside e2e(), on its X server.
+e2e_formats() {
+  local fmt orv qv home dir
+  for fmt in png webp heic; do
+    # Long enough for the prefetch of the next picture (a 24 MP HEIC takes seconds).
+    case $fmt in heic) pause=12 ;; *) pause=3 ;; esac
+    [ -s "$data/blue.$fmt" ] || case $fmt in
+      png) convert "$data/blue.jpg" "$data/blue.png" ;;
+      webp) cwebp -quiet -q 90 "$data/blue.png" -o "$data/blue.webp" ;;
+      heic) heif-enc -q 85 "$data/blue.png" -o "$data/blue.heic" >/dev/null ;;
+    esac
+    # A folder of the pair alone, as qimgv steps through the folder.
+    dir=$e2edir/$fmt
+    mkdir -p "$dir"
+    cp -f "$data/red.$fmt" "$dir/a_red.$fmt"
+    cp -f "$data/blue.$fmt" "$dir/b_blue.$fmt"
+    "$bin/orvanta_bench" --write-list "$e2edir/pair_$fmt.pvl" "$dir/a_red.$fmt" "$dir/b_blue.$fmt"
+    QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/pair_$fmt.pvl" >/dev/null 2>&1 &
+    orv=$!
+    pids+=("$orv")
+    sleep 4
+    "$pw" -t 20000 -k space r >/dev/null || true
+    sleep "$pause"
+    # A viewer that cannot show the pair leaves its figure out (no line gets through).
+    step_pairs Return BackSpace | { grep -v timeout || true; } | median | sed "s|^|e2e/next_orvanta_$fmt |" >>"$external"
+    awk -v f="$fmt" '/VmHWM/ { printf "memory/session_%s %.1f\n", f, $2 / 1024 }' "/proc/$orv/status" >>"$external"
+    kill "$orv" 2>/dev/null || true
+    if command -v qimgv >/dev/null; then
+      home=$(mktemp -d)
+      HOME=$home qimgv "$dir/a_red.$fmt" >/dev/null 2>&1 &
+      qv=$!
+      pids+=("$qv")
+      sleep 5
+      step_pairs Right Left | { grep -v timeout || true; } | median | sed "s|^|e2e/next_qimgv_$fmt |" >>"$external"
+      kill "$qv" 2>/dev/null || true
+      rm -rf "$home"
+    fi
+  done
+
+  # 1,000 frames of 1920 x 1080 at 50 a second: the whole picture plays in 20 s.
+  [ -s "$data/moving.gif" ] || "$bin/orvanta_bench" --write-moving-gif "$data/moving.gif" 1000 1920 1080 2
+  QT_QPA_PLATFORM=xcb "$bin/orvanta" "$data/moving.gif" >/dev/null 2>&1 &
+  orv=$!
+  pids+=("$orv")
+  sleep 25
+  awk '/VmHWM/ { printf "memory/moving_gif_1000 %.1f\n", $2 / 1024 }' "/proc/$orv/status" >>"$external"
+  kill "$orv" 2>/dev/null || true
 }
 
 if [ "${SKIP_E2E:-0}" != 1 ]; then

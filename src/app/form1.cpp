@@ -112,6 +112,7 @@ Form1::Form1(PlatformServices services, QString apppath, QStringList arguments, 
     connectToolbar();
     connectInput();
     buildListManager();
+    m_pixelRatio = m_services.systemInfo->devicePixelRatio();
     connect(m_services.systemInfo, &SystemInfo::settingsChanged, this, &Form1::onSettingsChanged);
     if (m_services.screenProfile) {
         connect(m_services.screenProfile, &ScreenProfile::changed, this, &Form1::followScreenProfile);
@@ -145,6 +146,8 @@ void Form1::buildControls()
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setItemDelegate(new OneRowDelegate(m_list1));
+    // Its row is laid out again whenever it is resized (a DPI change).
+    m_list1->setResizeMode(QListView::Adjust);
 
     m_listdn = new ToolButton(QStringLiteral("listdn"), QIcon(QStringLiteral(":/toolbar/listdn.svg")),
                               tr("Open list"), m_toolbar);
@@ -299,6 +302,12 @@ void Form1::showLoaded()
     load();
     if (m_ended)
         return;
+    coverWorkArea();
+    show();
+}
+
+void Form1::coverWorkArea()
+{
     // The window covers the work area the layout is computed from.
     const QSizeF area = m_services.systemInfo->workAreaTwips();
     const QRect pixels = m_view->placer().scale().toPixels(QRectF(QPointF(), area));
@@ -306,7 +315,6 @@ void Form1::showLoaded()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         origin = screen->availableGeometry().topLeft();
     setGeometry(QRect(origin, pixels.size()));
-    show();
 }
 
 void Form1::runCommandLine()
@@ -362,6 +370,9 @@ void Form1::onSettingsChanged()
     // control is placed again for it, and the sign is drawn for it.
     TwipPlacer &placer = m_view->placer();
     const double dpi = m_services.systemInfo->logicalDpi();
+    const double ratio = m_services.systemInfo->devicePixelRatio();
+    const bool rescaled = dpi != placer.scale().dpi() || ratio != m_pixelRatio;
+    m_pixelRatio = ratio;
     if (dpi != placer.scale().dpi()) {
         placer.setScale(TwipScale(dpi));
         const QImage oldSign = m_sign->picture();
@@ -370,8 +381,38 @@ void Form1::onSettingsChanged()
         if (m_view->image2()->picture() == oldSign)
             m_view->image2()->setPicture(m_sign->picture());
     }
+    if (rescaled && m_loaded && !m_rescalePending) {
+        // A screen's settings change in several steps (DPI, geometry): the
+        // window is laid out once, after the last.
+        m_rescalePending = true;
+        QMetaObject::invokeMethod(this, &Form1::followNewScale, Qt::QueuedConnection);
+    }
+    if (m_rescalePending)
+        return;
     computeBoxLimits(1300);
     m_engine->sizebox();
+}
+
+void Form1::followNewScale()
+{
+    m_rescalePending = false;
+    // Each widget, menus included, takes its font at the new DPI, as Qt does
+    // when a window moves to another screen.
+    QList<QWidget *> widgets = findChildren<QWidget *>();
+    widgets.prepend(this);
+    for (QWidget *w : std::as_const(widgets)) {
+        QEvent moved(QEvent::ScreenChangeInternal);
+        QCoreApplication::sendEvent(w, &moved);
+    }
+    // Laid out as start-up lays it out, the picture on display shown again.
+    computeBoxLimits(1200);
+    coverWorkArea();
+    if (!m_state.pichidden && m_state.curpic >= 1 && !m_list.isEmpty() &&
+        (m_view->image1()->isVisible() || m_view->image2()->isVisible()))
+        m_engine->disp();
+    else
+        m_engine->sizebox();
+    update();
 }
 
 void Form1::followScreenProfile()

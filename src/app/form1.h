@@ -157,6 +157,8 @@ private:
     void openPictureArgument(const QString &path);
     void openPictureArguments(const QStringList &paths);
     void onSettingsChanged();
+    void followNewScale();
+    void coverWorkArea();
     void followScreenProfile();
     void showPopupAt(const QPoint &globalPos);
     void end(ExitStatus status);
@@ -168,6 +170,10 @@ private:
     QStringList m_arguments;
     QString m_commandLine;
     bool m_loaded = false;
+    // The screen's pixel ratio the window was laid out for, and whether a
+    // layout for a new scale waits for the event loop.
+    double m_pixelRatio = 1.0;
+    bool m_rescalePending = false;
     bool m_quitok = false;
     bool m_ended = false;
     ExitStatus m_exitStatus = ExitStatus::Ok;

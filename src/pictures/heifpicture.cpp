@@ -1,6 +1,7 @@
 #include "heifpicture.h"
 
 #include "deepimage.h"
+#include "heifbounds.h"
 #include "picturelimits.h"
 
 #include <libheif/heif.h>
@@ -89,6 +90,12 @@ QImage decodeHeif(const QByteArray &data)
     // copy it hands over: both count against the bound.
     if (!limits::allowed(size, deep ? 12 : 6))
         return QImage();
+    // Grid and overlay canvases and the coded sizes of the HEVC streams need not match
+    // the size above; libheif allocates them as they are declared.
+    for (const QSize declared : heifAllocatedSizes(data)) {
+        if (!declared.isEmpty() && !limits::allowed(declared, deep ? 12 : 6))
+            return QImage();
+    }
 
     const heif_chroma chroma = deep ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
                                     : heif_chroma_interleaved_RGBA;

@@ -15,6 +15,16 @@ constexpr qint64 MaxFrameBytes = qint64(1) << 30;
 // most this long.
 constexpr qint64 MaxFileBytes = 512 * 1024 * 1024;
 
+// A picture that moves composes and hands over a whole frame at every step of its play,
+// on the window's thread: one larger than this (8192 x 4096) stands still on its first
+// frame, as a step would take longer than the frames it shows.
+constexpr qint64 MaxMovingPixels = 8192 * 4096;
+
+inline bool mayMove(QSize size)
+{
+    return qint64(size.width()) * size.height() <= MaxMovingPixels;
+}
+
 // Whether a frame of `size` pixels, decoded at `bytesPerPixel`, is within the bounds.
 inline bool allowed(QSize size, int bytesPerPixel = 4)
 {

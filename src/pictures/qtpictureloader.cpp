@@ -329,7 +329,7 @@ LoadedPicture decodeRaster(QIODevice &device, const QByteArray &head, double dpi
     if (denominator > 1)
         natural = orientation >= 5 ? declared.transposed() : declared;
     LoadedPicture picture = loaded(std::move(image), natural, dpi);
-    picture.moves = moves;
+    picture.moves = moves && limits::mayMove(picture.image.size());
     return picture;
 }
 
@@ -416,7 +416,7 @@ LoadedPicture QtPictureLoader::loadWhole(QIODevice &device, PictureFormat format
         if (decoder && decoder->next(frame)) {
             const QSize size = frame.image.size();
             p = loaded(std::move(frame.image), size, dpi);
-            p.moves = moves;
+            p.moves = moves && limits::mayMove(size);
         }
     };
     switch (format) {

@@ -33,6 +33,12 @@ double QtSystemInfo::logicalDpi() const
     return dpi > 0 ? dpi : 96.0;
 }
 
+double QtSystemInfo::devicePixelRatio() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 QSizeF QtSystemInfo::workAreaTwips() const
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -16,6 +16,9 @@ public:
     using QObject::QObject;
     virtual QSizeF workAreaTwips() const = 0;
     virtual double logicalDpi() const = 0;
+    // Device pixels per logical pixel where Qt scales the screen (1 where it
+    // does not): with Qt's scaling a DPI change shows here, not in logicalDpi().
+    virtual double devicePixelRatio() const = 0;
     // The platform's name: "Linux", "Windows", "macOS".
     virtual QString platformName() const = 0;
     // The system's own short name and version, "Debian 12"; empty when the
@@ -33,6 +36,7 @@ public:
     explicit QtSystemInfo(QObject *parent = nullptr);
     QSizeF workAreaTwips() const override;
     double logicalDpi() const override;
+    double devicePixelRatio() const override;
     QString platformName() const override;
     QString systemVersion() const override;
 

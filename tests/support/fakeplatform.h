@@ -67,6 +67,7 @@ class FakeSystemInfo : public SystemInfo
 public:
     QSizeF workAreaTwips() const override { return workArea; }
     double logicalDpi() const override { return dpi; }
+    double devicePixelRatio() const override { return ratio; }
     QString platformName() const override { return platform; }
     QString systemVersion() const override { return version; }
     void change(QSizeF area)
@@ -77,6 +78,7 @@ public:
 
     QSizeF workArea{9600, 7200};
     double dpi = 96.0;
+    double ratio = 1.0;
     QString platform = QStringLiteral("Linux");
     QString version = QStringLiteral("Debian 12");
 };

@@ -3,6 +3,7 @@
 // SVG files that may read nothing outside themselves.
 
 #include "deepimage.h"
+#include "heifbounds.h"
 #include "qtpictureloader.h"
 #include "svgpicture.h"
 #include "testutils.h"
@@ -10,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -67,6 +69,36 @@ QByteArray claimingTiff(quint32 width, quint32 height)
     return t;
 }
 
+// An APNG of two frames, each one row of `width` red pixels at the top of a transparent
+// canvas of `width` x `height`.
+QByteArray movingPng(quint32 width, quint32 height)
+{
+    const auto be32 = [](std::initializer_list<quint32> values) {
+        QByteArray out;
+        for (quint32 v : values) {
+            char b[4];
+            qToBigEndian(v, b);
+            out.append(b, 4);
+        }
+        return out;
+    };
+    QByteArray row(1 + 4 * qsizetype(width), '\0');
+    for (quint32 x = 0; x < width; ++x)
+        row[1 + 4 * x] = row[4 + 4 * x] = char(0xFF);
+    QByteArray zipped(qsizetype(compressBound(uLong(row.size()))), '\0');
+    uLongf zippedSize = uLongf(zipped.size());
+    compress(reinterpret_cast<Bytef *>(zipped.data()), &zippedSize, reinterpret_cast<const Bytef *>(row.constData()),
+             uLong(row.size()));
+    zipped.truncate(qsizetype(zippedSize));
+    // Frame control: sequence, size, offset, a 1/10 s delay, no disposal, source blend.
+    const auto control = [&](quint32 sequence) {
+        return pngChunk("fcTL", be32({sequence, width, 1, 0, 0}) + QByteArray("\x00\x01\x00\x0A\x00\x00", 6));
+    };
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", be32({width, height}) + QByteArray("\x08\x06\0\0\0", 5)) +
+           pngChunk("acTL", be32({2, 0})) + control(0) + pngChunk("IDAT", zipped) + control(1) +
+           pngChunk("fdAT", be32({2}) + zipped) + pngChunk("IEND", {});
+}
+
 QByteArray pngOf(const QImage &image)
 {
     QByteArray bytes;
@@ -79,6 +111,19 @@ QByteArray pngOf(const QImage &image)
 QString corpus2(const char *relative)
 {
     return QDir(test::corpusDir()).filePath(QStringLiteral("../corpus2/") + QLatin1String(relative));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A 10-bit HEIF picture of 29 x 100 pixels: a 1 x 1 grid (its data the 8 bytes at 91 in
+// `idat`, placed by an `iloc` base offset at 141) over one 64 x 104 HEVC tile.
+QByteArray heif29x100(qsizetype at = 0, const QByteArray &replacement = {})
+{
+    return fileBytes(corpus2("heic/valid/pheif-RGB_10__29x100.heif")).replace(at, replacement.size(), replacement);
 }
 
 } // namespace
@@ -98,6 +143,9 @@ TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
          "<svg xmlns='http://www.w3.org/2000/svg' width='100000' height='100000'><rect width='9' height='9'/></svg>"},
         {"PNG bomb of 839 megapixels", {}, "png/malformed/gdk-large.png"},
         {"AVIF of 17,000 x 17,000", {}, "avif/malformed/vips-17000x17000.avif"},
+        {"HEIF grid of 65,535 x 65,535 in a 29 x 100 picture", heif29x100(95, "\xFF\xFF\xFF\xFF")},
+        // libheif reads an item's data past the end of `idat` by up to its header's size.
+        {"HEIF grid read one byte on, into 7,424 x 25,600", heif29x100(144, "\x01")},
     };
     for (const auto &c : cases) {
         QElapsedTimer timer;
@@ -105,6 +153,37 @@ TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
         const LoadedPicture p = c.file ? loader.load(corpus2(c.file)) : loader.loadFromBytes(c.bytes);
         EXPECT_EQ(p.error, FileError::Other) << c.name;
         EXPECT_LT(timer.elapsed(), 100) << c.name;
+    }
+}
+
+TEST(NewFormats, HeifSizesAreReadWhereLibheifReadsThem)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        QList<QSize> sizes;
+    } cases[] = {
+        {"grid canvas and coded tile", heif29x100(), {{64, 104}, {29, 100}}},
+        {"grid of 32-bit fields too short for them", heif29x100(92, "\x01"), {{64, 104}}},
+        {"grid data beyond the file", heif29x100(144, "\xFF"), {{64, 104}}},
+        {"no meta box", heif29x100(28, "xxxx"), {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(heifAllocatedSizes(c.file), c.sizes) << c.name;
+}
+
+TEST(NewFormats, PicturesTooLargeToPlayStandStill)
+{
+    const struct {
+        QSize canvas;
+        bool moves;
+    } cases[] = {{{64, 64}, true}, {{8192, 4096}, true}, {{4, 8'388'609}, false}, {{16'384, 2049}, false}};
+    for (const auto &c : cases) {
+        const LoadedPicture p =
+            QtPictureLoader().loadFromBytes(movingPng(quint32(c.canvas.width()), quint32(c.canvas.height())));
+        ASSERT_TRUE(p.ok()) << c.canvas.width() << "x" << c.canvas.height();
+        EXPECT_EQ(p.image.size(), c.canvas);
+        EXPECT_EQ(p.moves, c.moves) << c.canvas.width() << "x" << c.canvas.height();
     }
 }
 
