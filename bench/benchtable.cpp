@@ -23,9 +23,13 @@ struct Figure {
 const Figure kFigures[] = {
     {"display/next_true_size", "next picture, prefetched, true size: key to painted", nullptr, 0, 30},
     {"display/next_fit", "next picture, prefetched, fit: key to painted", nullptr, 0, 30},
+    {"display/next_true_size_wide_screen", "  the same, tagged sRGB, wide-gamut screen, true size", nullptr, 0, 5},
+    {"display/next_fit_wide_screen", "  the same, tagged sRGB, wide-gamut screen, fit", nullptr, 0, 5},
     {"e2e/next_orvanta", "next picture end to end, X server (paintwait), true size", "e2e/next_qimgv", 1.0},
     {"e2e/next_orvanta_fit", "next picture end to end, X server (paintwait), fit", "e2e/next_qimgv", 1.0},
     {"e2e/next_qimgv", "  qimgv on the same two pictures (paintwait)"},
+    {"e2e/next_orvanta_tagged_srgb", "next picture end to end, tagged sRGB, screen without profile"},
+    {"e2e/next_orvanta_tagged_wide", "next picture end to end, tagged sRGB, wide-gamut screen profile", nullptr, 0, 5},
     {"e2e/next_orvanta_png", "next picture end to end, 24 MP PNG pair (paintwait)", "e2e/next_qimgv_png", 1.0},
     {"e2e/next_qimgv_png", "  qimgv on the same PNG pair"},
     {"e2e/next_orvanta_webp", "next picture end to end, 24 MP WebP pair (paintwait)", "e2e/next_qimgv_webp", 1.0},

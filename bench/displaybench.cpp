@@ -14,6 +14,7 @@
 #include "screencolours.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace orv::bench {
 
@@ -96,10 +97,21 @@ void firstAfterList(benchmark::State &state)
         state.SkipWithError("Space did not show the first picture");
 }
 
-void nextPicture(benchmark::State &state, bool fit)
+// `wideScreen`: the pair tagged sRGB on a screen whose profile is Adobe RGB
+// compatible, so that every picture is converted to the screen's colours.
+void nextPicture(benchmark::State &state, bool fit, bool wideScreen = false)
 {
     BenchWindow &w = displayWindow();
-    w.setPictures({dataFile(QStringLiteral("red.jpg")), dataFile(QStringLiteral("blue.jpg"))});
+    if (wideScreen) {
+        QFile icc(QStringLiteral("/usr/share/color/icc/compatibleWithAdobeRGB1998.icc"));
+        if (!icc.open(QIODevice::ReadOnly) || !ScreenColours::setScreenProfile(icc.readAll())) {
+            state.SkipWithError("no wide-gamut profile");
+            return;
+        }
+        w.setPictures({dataFile(QStringLiteral("red_srgb.jpg")), dataFile(QStringLiteral("blue_srgb.jpg"))});
+    } else {
+        w.setPictures({dataFile(QStringLiteral("red.jpg")), dataFile(QStringLiteral("blue.jpg"))});
+    }
     w.setFitMode(fit);
     w.cache().clear();
     w.showEntry(0);
@@ -117,6 +129,12 @@ void nextPicture(benchmark::State &state, bool fit)
     }
     if (w.form().state().curpic != 1)
         state.SkipWithError("the keys did not step through the list");
+    // The drawn copy: the picture itself at true size, the box's smooth copy in fit mode.
+    ImageBoxView *view = w.form().view();
+    const QImage drawn = fit ? view->image2()->scaledCopy() : view->image1()->picture();
+    if (wideScreen && (drawn.isNull() || ScreenColours::needsConversion(drawn)))
+        state.SkipWithError("the picture shown was not in the screen's colours");
+    ScreenColours::setScreenProfile({});
 }
 
 void repaintFit(benchmark::State &state, bool rebuildScaledCopy)
@@ -143,6 +161,10 @@ void registerDisplayBenchmarks()
         "display/next_true_size", [](benchmark::State &s) { nextPicture(s, false); }, 15);
     addFigure(
         "display/next_fit", [](benchmark::State &s) { nextPicture(s, true); }, 15);
+    addFigure(
+        "display/next_true_size_wide_screen", [](benchmark::State &s) { nextPicture(s, false, true); }, 15);
+    addFigure(
+        "display/next_fit_wide_screen", [](benchmark::State &s) { nextPicture(s, true, true); }, 15);
     addFigure(
         "display/cold_fit", [](benchmark::State &s) { coldDisplay(s, true); }, 9);
     addFigure(

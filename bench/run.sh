@@ -44,6 +44,11 @@ if [ ! -s "$data/wide.jpg" ]; then
   convert "$data/red.jpg" -profile "$wide_profile" -quality 90 "$data/wide.jpg"
 fi
 
+# The same photos tagged sRGB, their pixels unchanged: converted on a wide-gamut screen.
+for colour in red blue; do
+  [ -s "$data/${colour}_srgb.jpg" ] || convert "$data/$colour.jpg" -profile /usr/share/color/icc/sRGB.icc -quality 90 "$data/${colour}_srgb.jpg"
+done
+
 # The same photo in the formats of today, each through its own encoder.
 [ -s "$data/red.png" ] || convert "$data/red.jpg" "$data/red.png"
 [ -s "$data/red.tiff" ] || convert "$data/red.jpg" -compress lzw "$data/red.tiff"
@@ -73,15 +78,21 @@ e2e() {
   cp -f "$data/red.jpg" "$e2edir/a_red.jpg"
   cp -f "$data/blue.jpg" "$e2edir/b_blue.jpg"
   gcc -O2 -o "$pw" "$shared/tools/paintwait.c" -lX11 -lXtst
+  gcc -O2 -o "$data/rootprofile" "$root/bench/rootprofile.c" -lX11
+  # The pair again, tagged sRGB (the pixels unchanged): on a wide-gamut screen
+  # every picture is converted to the screen's colours.
+  cp -f "$data/red_srgb.jpg" "$e2edir/c_red_srgb.jpg"
+  cp -f "$data/blue_srgb.jpg" "$e2edir/d_blue_srgb.jpg"
+  "$bin/orvanta_bench" --write-list "$e2edir/tagged.pvl" "$e2edir/c_red_srgb.jpg" "$e2edir/d_blue_srgb.jpg"
   "$bin/orvanta_bench" --write-list "$e2edir/pair.pvl" "$e2edir/a_red.jpg" "$e2edir/b_blue.jpg"
 
   local displayfile=$data/e2e-display
   rm -f "$displayfile"
   if [ -n "$display" ]; then
-    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   else
     # The server takes a display no other server holds and writes its number.
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
   fi
   local xvfb=$!
   pids+=("$xvfb")
@@ -153,6 +164,22 @@ e2e() {
   sleep 1
   step_pairs Return BackSpace | grep -v timeout | median | sed 's|^|e2e/next_orvanta_fit |' >>"$external"
   kill "$orv" 2>/dev/null || true
+
+  # The tagged pair in true size on a screen without a profile, then on one
+  # whose profile (_ICC_PROFILE on the root window) is Adobe RGB compatible.
+  local screen
+  for screen in srgb wide; do
+    [ "$screen" = wide ] && "$data/rootprofile" "$wide_profile"
+    QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/tagged.pvl" >/dev/null 2>&1 &
+    orv=$!
+    pids+=("$orv")
+    sleep 4
+    "$pw" -t 5000 -k space r >/dev/null
+    sleep 1
+    step_pairs Return BackSpace | grep -v timeout | median | sed "s|^|e2e/next_orvanta_tagged_$screen |" >>"$external"
+    kill "$orv" 2>/dev/null || true
+  done
+  "$data/rootprofile" -d
 
   if command -v qimgv >/dev/null; then
     local home

@@ -5,6 +5,7 @@
 #include "picturelist.h"
 #include "systembeep.h"
 #include "turnsave.h"
+#include "zoomview.h"
 
 #include <QDir>
 
@@ -27,8 +28,12 @@ void TurnCommands::turnBy(PictureTurn step)
         m_c.services.beep->beep();
         return;
     }
+    // A zoomed picture stays zoomed as much, about the same point of it.
+    const std::optional<ZoomView> zoom = zoomOf(m_c);
     m_turns.setTurn(path, m_turns.turn(path).then(step));
     m_c.engine->disp();
+    if (zoom && shownPath() == path)
+        applyZoom(m_c, {zoom->factor, step.applied(zoom->centre)});
 }
 
 bool TurnCommands::canSave() const

@@ -8,6 +8,7 @@
 #include "rounding.h"
 #include "systembeep.h"
 #include "toolbutton.h"
+#include "zoomview.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -291,14 +292,7 @@ void BoxTools::zoomAt(QPointF point, int steps)
     QScrollBar *v = view->vscroll();
     const double hvalue = h->isEnabled() ? h->value() : 0;
     const double vvalue = v->isEnabled() ? v->value() : 0;
-    image1->setStretch(true);
-    placer.setWidth(image1, newWidth);
-    placer.setHeight(image1, newHeight);
-    s.picwidth = roundHalfEven(newWidth);
-    s.picheight = roundHalfEven(newHeight);
-    s.xoffset = 0;
-    s.yoffset = 0;
-    m_c.engine->rescroll();
+    showZoomed(m_c, newWidth, newHeight);
     // The point moves from p to p x factor in the picture: the bars take up the difference.
     h->setValue(roundHalfEven(hvalue + point.x() * (factor - 1)));
     v->setValue(roundHalfEven(vvalue + point.y() * (factor - 1)));

@@ -55,6 +55,14 @@ QImage PictureTurn::applied(const QImage &image) const
     return turned;
 }
 
+QPointF PictureTurn::applied(QPointF fraction) const
+{
+    QPointF p(mirrored ? 1 - fraction.x() : fraction.x(), fraction.y());
+    for (int q = 0; q < quarters; ++q)
+        p = QPointF(1 - p.y(), p.x()); // a quarter turn clockwise
+    return p;
+}
+
 LoadedPicture turned(LoadedPicture picture, PictureTurn turn)
 {
     if (turn.isNone() || !picture.ok())

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +32,8 @@ struct PictureTurn {
 
     QImage applied(const QImage &image) const;
     QSize applied(QSize size) const { return swapsSides() ? size.transposed() : size; }
+    // Where a point of the picture, as fractions of its width and height, lies once turned.
+    QPointF applied(QPointF fraction) const;
 
     friend bool operator==(PictureTurn, PictureTurn) = default;
 };

@@ -50,10 +50,10 @@ protected:
                 hueAt(s, c + QPoint(6, 6))};
     }
     // The wheel turned with the pointer at `at` of the window, as the picture's controls pass it on.
-    void wheel(QPoint at, int delta, Qt::KeyboardModifiers mods = {})
+    void wheel(QPoint at, int delta, Qt::KeyboardModifiers mods = {}, bool sideways = false)
     {
-        QWheelEvent event(at, form->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, mods, Qt::NoScrollPhase,
-                          false);
+        QWheelEvent event(at, form->mapToGlobal(at), {}, sideways ? QPoint(delta, 0) : QPoint(0, delta),
+                          Qt::NoButton, mods, Qt::NoScrollPhase, false);
         QApplication::sendEvent(form.get(), &event);
     }
     // Started with the slideshow's welcome screen off.
@@ -154,6 +154,8 @@ TEST_F(TurnWheelTest, EveryTurnCommandHasAKeyOfItsOwnAPopupItemAndHelp)
             EXPECT_EQ(form->action(r.popupItem)->text(), form->action(r.item)->text());
         }
     }
+    const QList<QAction *> fileItems = form->findChild<QMenu *>("mfile")->actions();
+    EXPECT_EQ(fileItems.indexOf(form->action("msaveturn")), fileItems.indexOf(form->action("mprop")) + 1);
     for (int topic = 115; topic <= 118; ++topic)
         EXPECT_TRUE(help.contains(QStringLiteral("name=\"topic-%1\"").arg(topic).toLatin1())) << topic;
 
@@ -209,15 +211,18 @@ TEST_F(TurnWheelTest, TheWheelStepsThroughFittedPicturesOncePerNotch)
         int delta;
         int events;
         int curpic;
+        Qt::KeyboardModifiers mods = {};
+        bool sideways = false;
     } rows[] = {
         {"a notch towards the user", -120, 1, 2},
         {"a touchpad's small deltas add up", -30, 4, 3},
         {"less than a notch does nothing", 40, 2, 3},
         {"a notch away, with what was left", 40, 1, 2},
+        {"Shift: a notch that Qt hands on sideways", -120, 1, 3, Qt::ShiftModifier, true},
     };
     for (const auto &r : rows) {
         for (int i = 0; i < r.events; ++i)
-            wheel(at, r.delta);
+            wheel(at, r.delta, r.mods, r.sideways);
         EXPECT_EQ(state().curpic, r.curpic) << r.what;
     }
 }
@@ -252,6 +257,12 @@ TEST_F(TurnWheelTest, CtrlWheelZoomsAboutThePointerAndTheWheelScrollsALargePictu
     wheel(pointer, -120, Qt::ShiftModifier);
     EXPECT_EQ(h->value(), 900);
     EXPECT_EQ(state().curpic, 1) << "no step while the picture scrolls";
+
+    // Fingers spread by 30% on a touchpad: one zoom step.
+    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pointer, pointer,
+                              form->mapToGlobal(QPointF(pointer)), 0.3, {});
+    QApplication::sendEvent(form.get(), &pinch);
+    EXPECT_EQ(image1->width(), 1000);
 }
 
 TEST_F(TurnWheelTest, TheSlideshowsWheelStepsOnlyWhilePaused)
@@ -279,4 +290,45 @@ TEST_F(TurnWheelTest, TheSlideshowsWheelStepsOnlyWhilePaused)
     EXPECT_EQ(show->counter()->text(), "2/3");
     turnWheel(120);
     EXPECT_EQ(show->counter()->text(), "1/3");
+}
+
+TEST_F(TurnWheelTest, AZoomedPictureStaysZoomedAboutTheSamePointWhenTurned)
+{
+    start();
+    addMarked("big.bmp", quadrantPicture(QSize(800, 600)));
+    form->engine().disp();
+    ImageControl *image1 = view()->image1();
+    QWidget *box = view()->image2();
+    // Zoomed in twice about a point of the red quarter near the middle (a
+    // point near an edge cannot come to the centre: the bars stop at the edge).
+    const QPoint pointer = windowPointOf(box, box->rect().center() - QPoint(20, 15));
+    wheel(pointer, 120, Qt::ControlModifier);
+    wheel(pointer, 120, Qt::ControlModifier);
+    ASSERT_NEAR(image1->height(), 938, 1);
+    // The picture's point at the box's centre, as fractions of its sides.
+    auto centre = [&] {
+        const QPointF c = image1->mapFromParent(QPointF(box->geometry().center()));
+        return QPointF(c.x() / image1->width(), c.y() / image1->height());
+    };
+    auto centreHue = [&] { return hueAt(drawn(view()), box->geometry().center()); };
+    ASSERT_EQ(centreHue(), Hue::Red);
+    const struct {
+        const char *item;
+        QSize size;
+        QPointF (*moved)(QPointF);
+    } rows[] = {
+        {"mrotright", QSize(938, 1250), [](QPointF p) { return QPointF(1 - p.y(), p.x()); }},
+        {"mfliph", QSize(938, 1250), [](QPointF p) { return QPointF(1 - p.x(), p.y()); }},
+        {"mrotleft", QSize(1250, 938), [](QPointF p) { return QPointF(p.y(), 1 - p.x()); }},
+        {"mflipv", QSize(1250, 938), [](QPointF p) { return QPointF(p.x(), 1 - p.y()); }},
+    };
+    for (const auto &r : rows) {
+        const QPointF expected = r.moved(centre());
+        form->action(r.item)->trigger();
+        EXPECT_NEAR(image1->width(), r.size.width(), 1) << r.item;
+        EXPECT_NEAR(image1->height(), r.size.height(), 1) << r.item;
+        EXPECT_NEAR(centre().x(), expected.x(), 0.005) << r.item;
+        EXPECT_NEAR(centre().y(), expected.y(), 0.005) << r.item;
+        EXPECT_EQ(centreHue(), Hue::Red) << r.item;
+    }
 }

@@ -118,6 +118,12 @@ TEST(ExifBlockTest, ReadsAFilesDateFromItsLeadingSegmentsOnly)
     test::writeFile(dir.filePath("plain.jpg"), jpegWith(QByteArray()).remove(2, 10));
     test::writeFile(dir.filePath("a.png"), test::encodedImage(QImage(4, 4, QImage::Format_RGB32), "png"));
 
+    // An XMP segment, an APP1 as well, ahead of the Exif one (as some editors write).
+    static const char xmp[] = "\xFF\xE1\x00\x2Bhttp://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>";
+    const auto behind = exif::findJpegExif(QByteArray(jpeg).insert(2, QByteArray(xmp, sizeof xmp - 1)));
+    ASSERT_TRUE(behind);
+    EXPECT_EQ(behind->offset, span->offset + 45);
+
     const auto cut = exif::readJpegExif(dir.filePath("cut.jpg"));
     ASSERT_TRUE(cut);
     EXPECT_EQ(exif::dateTaken(*cut), "2019:05:01 07:00:00");
