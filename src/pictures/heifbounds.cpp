@@ -55,8 +55,11 @@ private:
     qsizetype end_;
 };
 
-// libheif reads no more children than this in one box.
+// libheif reads no more children than this in one box, no more items from `iloc` and no
+// more extents for one item (it refuses the file beyond them).
 constexpr int MaxChildren = 20'000;
+constexpr quint64 MaxItems = 20'000;
+constexpr quint64 MaxExtents = 32;
 
 // Calls `visit(type, payload, header bytes)` for each box directly inside `within`, in order.
 using BoxVisitor = std::function<void(quint32, Span, qsizetype)>;
@@ -152,12 +155,16 @@ QHash<quint32, QByteArray> itemData(const QByteArray &file, const MetaBoxes &box
     const bool methods = version == 1 || version == 2;
     const int indexSize = methods ? int(more & 15) : 0;
     const auto count = f.take(version < 2 ? 2 : 4);
+    if (count > MaxItems)
+        return items;
     for (quint64 i = 0; i < count && !f.failed; ++i) {
         const auto id = quint32(f.take(version < 2 ? 2 : 4));
         const auto method = methods ? f.take(2) & 15 : 0;
         f.take(2);
         const auto base = f.take(baseSize);
         const auto extents = f.take(2);
+        if (extents > MaxExtents)
+            return items;
         const Span source = method == 0 ? Span{0, file.size()} : boxes.idat;
         QList<Span> pieces;
         bool readable = method <= 1;

@@ -170,6 +170,21 @@ TEST(NewFormats, HeifSizesAreReadWhereLibheifReadsThem)
     };
     for (const auto &c : cases)
         EXPECT_EQ(heifAllocatedSizes(c.file), c.sizes) << c.name;
+
+    // Extents that take no bytes (offset and length fields of size 0): 20,000 items of 65,535
+    // each would be read for ever; libheif refuses more than 32 an item.
+    const auto box = [](const char *type, const QByteArray &payload) {
+        QByteArray b(4, '\0');
+        qToBigEndian<quint32>(quint32(8 + payload.size()), b.data());
+        return b + type + payload;
+    };
+    QByteArray iloc("\x01\0\0\0\x00\x00\x4E\x20", 8); // version 1, no field sizes, 20,000 items
+    for (int i = 0; i < 20'000; ++i)
+        iloc += QByteArray("\0\x01\0\0\0\0\xFF\xFF", 8);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(heifAllocatedSizes(box("meta", QByteArray(4, '\0') + box("iloc", iloc))).isEmpty());
+    EXPECT_LT(timer.elapsed(), 100);
 }
 
 TEST(NewFormats, PicturesTooLargeToPlayStandStill)
