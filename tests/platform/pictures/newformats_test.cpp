@@ -158,12 +158,18 @@ TEST(NewFormats, PicturesBeyondTheLimitsAreRefusedAtOnce)
 
 TEST(NewFormats, HeifSizesAreReadWhereLibheifReadsThem)
 {
+    // The hvcC's parameter set arrays (VPS 28 bytes, SPS 47, PPS 11) with the SPS moved last,
+    // where it ends the box.
+    QByteArray spsLast = heif29x100();
+    const qsizetype arrays = spsLast.indexOf("hvcC") + 4 + 23;
+    spsLast.replace(arrays, 86, spsLast.mid(arrays, 28) + spsLast.mid(arrays + 75, 11) + spsLast.mid(arrays + 28, 47));
     const struct {
         const char *name;
         QByteArray file;
         QList<QSize> sizes;
     } cases[] = {
         {"grid canvas and coded tile", heif29x100(), {{64, 104}, {29, 100}}},
+        {"parameter set ending the hvcC box", spsLast, {{64, 104}, {29, 100}}},
         {"grid of 32-bit fields too short for them", heif29x100(92, "\x01"), {{64, 104}}},
         {"grid data beyond the file", heif29x100(144, "\xFF"), {{64, 104}}},
         {"no meta box", heif29x100(28, "xxxx"), {}},
