@@ -148,21 +148,29 @@ e2e() {
   done
   printf '%s\n' "${first[@]}" | grep -v timeout | median | sed 's|^|e2e/first_orvanta |' >>"$external"
 
+  # Starts Orvanta on list file $1 and shows its first picture with Space,
+  # then waits $2 seconds (the prefetch of the next one).
+  open_list() {
+    QT_QPA_PLATFORM=xcb "$bin/orvanta" "$1" >/dev/null 2>&1 &
+    orv=$!
+    pids+=("$orv")
+    sleep 4
+    "$pw" -t 20000 -k space r >/dev/null || true
+    sleep "$2"
+  }
+  # The median of the times read from stdin, as figure $1 (none when all timed out).
+  record() { { grep -v timeout || true; } | median | sed "s|^|$1 |" >>"$external"; }
+
   # Orvanta: the two pictures as a list; Space shows the first.
-  QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/pair.pvl" >/dev/null 2>&1 &
-  orv=$!
-  pids+=("$orv")
-  sleep 4
-  "$pw" -t 5000 -k space r >/dev/null
-  sleep 1
-  step_pairs Return BackSpace | grep -v timeout | median | sed 's|^|e2e/next_orvanta |' >>"$external"
+  open_list "$e2edir/pair.pvl" 1
+  step_pairs Return BackSpace | record e2e/next_orvanta
   # Fit mode, as qimgv shows pictures: the toolbar's fit button (3510 twips
   # from the left, below the menu bar of the frameless window).
   xdotool mousemove 244 30 click 1
   sleep 0.5
   xdotool mousemove 960 540
   sleep 1
-  step_pairs Return BackSpace | grep -v timeout | median | sed 's|^|e2e/next_orvanta_fit |' >>"$external"
+  step_pairs Return BackSpace | record e2e/next_orvanta_fit
   kill "$orv" 2>/dev/null || true
 
   # The tagged pair in true size on a screen without a profile, then on one
@@ -170,13 +178,8 @@ e2e() {
   local screen
   for screen in srgb wide; do
     [ "$screen" = wide ] && "$data/rootprofile" "$wide_profile"
-    QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/tagged.pvl" >/dev/null 2>&1 &
-    orv=$!
-    pids+=("$orv")
-    sleep 4
-    "$pw" -t 5000 -k space r >/dev/null
-    sleep 1
-    step_pairs Return BackSpace | grep -v timeout | median | sed "s|^|e2e/next_orvanta_tagged_$screen |" >>"$external"
+    open_list "$e2edir/tagged.pvl" 1
+    step_pairs Return BackSpace | record "e2e/next_orvanta_tagged_$screen"
     kill "$orv" 2>/dev/null || true
   done
   "$data/rootprofile" -d
@@ -188,7 +191,7 @@ e2e() {
     local qv=$!
     pids+=("$qv")
     sleep 4
-    step_pairs Right Left | grep -v timeout | median | sed 's|^|e2e/next_qimgv |' >>"$external"
+    step_pairs Right Left | record e2e/next_qimgv
     kill "$qv" 2>/dev/null || true
     rm -rf "$home"
   else
@@ -220,14 +223,8 @@ e2e_formats() {
     cp -f "$data/red.$fmt" "$dir/a_red.$fmt"
     cp -f "$data/blue.$fmt" "$dir/b_blue.$fmt"
     "$bin/orvanta_bench" --write-list "$e2edir/pair_$fmt.pvl" "$dir/a_red.$fmt" "$dir/b_blue.$fmt"
-    QT_QPA_PLATFORM=xcb "$bin/orvanta" "$e2edir/pair_$fmt.pvl" >/dev/null 2>&1 &
-    orv=$!
-    pids+=("$orv")
-    sleep 4
-    "$pw" -t 20000 -k space r >/dev/null || true
-    sleep "$pause"
-    # A viewer that cannot show the pair leaves its figure out (no line gets through).
-    step_pairs Return BackSpace | { grep -v timeout || true; } | median | sed "s|^|e2e/next_orvanta_$fmt |" >>"$external"
+    open_list "$e2edir/pair_$fmt.pvl" "$pause"
+    step_pairs Return BackSpace | record "e2e/next_orvanta_$fmt"
     awk -v f="$fmt" '/VmHWM/ { printf "memory/session_%s %.1f\n", f, $2 / 1024 }' "/proc/$orv/status" >>"$external"
     kill "$orv" 2>/dev/null || true
     if command -v qimgv >/dev/null; then
@@ -236,7 +233,7 @@ e2e_formats() {
       qv=$!
       pids+=("$qv")
       sleep 5
-      step_pairs Right Left | { grep -v timeout || true; } | median | sed "s|^|e2e/next_qimgv_$fmt |" >>"$external"
+      step_pairs Right Left | record "e2e/next_qimgv_$fmt"
       kill "$qv" 2>/dev/null || true
       rm -rf "$home"
     fi
