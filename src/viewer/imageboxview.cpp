@@ -1,5 +1,6 @@
 #include "imageboxview.h"
 
+#include "cachedscrollbar.h"
 #include "clickpanel.h"
 #include "imagecontrol.h"
 
@@ -37,9 +38,9 @@ ImageBoxView::ImageBoxView(QWidget *parent) : QWidget(parent)
     m_marleft = makeMask("marleft");
     m_marright = makeMask("marright");
 
-    m_vscroll = new QScrollBar(Qt::Vertical, this);
+    m_vscroll = new CachedScrollBar(Qt::Vertical, this);
     m_vscroll->setObjectName(QStringLiteral("VScroll1"));
-    m_hscroll = new QScrollBar(Qt::Horizontal, this);
+    m_hscroll = new CachedScrollBar(Qt::Horizontal, this);
     m_hscroll->setObjectName(QStringLiteral("HScroll1"));
     for (QScrollBar *bar : {m_vscroll, m_hscroll}) {
         bar->setRange(0, 0);
