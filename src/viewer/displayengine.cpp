@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <cmath>
@@ -81,8 +82,11 @@ void DisplayEngine::disp()
     ImageControl *image2 = view->image2();
 
     stopMoving();
-    image1->hide();
-    image2->hide();
+    // Both layers are hidden unless the layout shows them again; their
+    // visibility is set once, as disp() ends.
+    m_showImage1 = false;
+    m_showImage2 = false;
+    const auto layersSet = qScopeGuard([this] { applyLayers(); });
     image1->setStretch(false);
 
     if (m_list.isEmpty()) {
@@ -93,7 +97,7 @@ void DisplayEngine::disp()
         m_state.boxwidth = kSignWidth;
         view->setStatus(emptyListText());
         m_services.beep->beep();
-        image2->show();
+        m_showImage2 = true;
         sizebox();
         return;
     }
@@ -242,6 +246,7 @@ DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
         if (!FileError::isFileAccess(picture.error))
             return LoadOutcome::Failed;
 
+        applyLayers(); // the box stays hidden behind the question
         MessageRequest box;
         box.text = tr("Specified picture file cannot be accessed!!");
         box.icon = MsgIcon::Critical;
@@ -258,8 +263,17 @@ DisplayEngine::LoadOutcome DisplayEngine::loadCurrent()
 
 void DisplayEngine::showLayers()
 {
-    m_c.view->image1()->show();
-    m_c.view->image2()->show();
+    m_showImage1 = true;
+    m_showImage2 = true;
+}
+
+void DisplayEngine::applyLayers()
+{
+    // A layer shown before and after stays shown: Qt asks the X server where
+    // the pointer is each time a widget under it is hidden or shown, a round
+    // trip for each.
+    m_c.view->image1()->setVisible(m_showImage1);
+    m_c.view->image2()->setVisible(m_showImage2);
 }
 
 void DisplayEngine::trueSizeLayout()
@@ -308,7 +322,7 @@ void DisplayEngine::fitLayout()
     ImageBoxView::setScrollEnabled(view->hscroll(), false);
     view->image2()->setStretch(true);
     useScaledCopy();
-    view->image2()->show();
+    m_showImage2 = true;
 }
 
 void DisplayEngine::stretchLayout()
@@ -316,7 +330,7 @@ void DisplayEngine::stretchLayout()
     ImageBoxView *view = m_c.view;
     view->image2()->setPicture(view->image1()->picture());
     useScaledCopy();
-    view->image2()->show();
+    m_showImage2 = true;
     view->image2()->setStretch(true);
     ImageBoxView::setScrollEnabled(view->hscroll(), false);
     ImageBoxView::setScrollEnabled(view->vscroll(), false);

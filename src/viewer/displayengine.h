@@ -96,6 +96,7 @@ private:
     void onVScroll(int value);
     void onHScroll(int value);
     void showLayers();
+    void applyLayers();
 
     DisplayState &m_state;
     PictureList &m_list;
@@ -109,6 +110,9 @@ private:
     bool m_currentMoves = false; // the picture loaded last moves
     QString m_movingPath;        // the picture that plays
     const PictureTurns *m_turns = nullptr;
+    // The layers disp() shows, set once as it ends (see applyLayers).
+    bool m_showImage1 = false;
+    bool m_showImage2 = false;
 };
 
 } // namespace orv

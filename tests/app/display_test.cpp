@@ -2,6 +2,7 @@
 #include "listfilecommands.h"
 #include "listfilewriter.h"
 #include "maintoolbar.h"
+#include "navigation.h"
 
 #include <QFile>
 
@@ -164,8 +165,13 @@ TEST_F(Form1Test, CancelOnAnInaccessiblePictureDropsTheEntry)
     form->engine().disp();
     state().curpic = 2;
     platform.messageBoxes.answers = {MsgResult::Cancel};
+    bool boxHidden = false;
+    platform.messageBoxes.onShow = [&](const MessageRequest &) {
+        boxHidden = !view()->image1()->isVisibleTo(form.get()) && !view()->image2()->isVisibleTo(form.get());
+    };
     form->engine().disp();
     ASSERT_EQ(platform.messageBoxes.shown.size(), 1);
+    EXPECT_TRUE(boxHidden) << "the question is asked over an empty box";
     const MessageRequest &box = platform.messageBoxes.shown[0];
     EXPECT_EQ(box.text, QStringLiteral("Specified picture file cannot be accessed!!"));
     EXPECT_EQ(box.buttons, MsgButtons::RetryCancel);
@@ -175,6 +181,43 @@ TEST_F(Form1Test, CancelOnAnInaccessiblePictureDropsTheEntry)
     EXPECT_EQ(state().curpic, 2);
     EXPECT_EQ(label1(), QStringLiteral("2/2"));
     EXPECT_TRUE(view()->image1()->isVisibleTo(form.get())) << "the previous picture stays on screen";
+}
+
+// Hiding or showing a widget under the pointer costs a round trip to the X
+// server: the next picture leaves shown layers shown.
+TEST_F(Form1Test, TheNextPictureNeitherHidesNorShowsTheLayersItKeeps)
+{
+    start();
+    appendPicture(QStringLiteral("a.jpg"), 36000, 8000);
+    appendPicture(QStringLiteral("b.jpg"), 3000, 2000);
+    appendPicture(QStringLiteral("c.jpg"), 36000, 8000);
+    struct Changes : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            count += e->type() == QEvent::Show || e->type() == QEvent::Hide;
+            return false;
+        }
+    } changes;
+    view()->image1()->installEventFilter(&changes);
+    view()->image2()->installEventFilter(&changes);
+    const struct {
+        const char *mode;
+        bool fit;
+        bool image1Shown;
+    } rows[] = {{"true size", false, true}, {"fit", true, false}};
+    for (const auto &r : rows) {
+        state().fitmode = r.fit;
+        state().curpic = 1;
+        form->engine().disp();
+        changes.count = 0;
+        for (int i = 0; i < 2; ++i)
+            form->navigation().next();
+        EXPECT_EQ(state().curpic, 3) << r.mode;
+        EXPECT_EQ(changes.count, 0) << r.mode;
+        EXPECT_EQ(view()->image1()->isVisibleTo(form.get()), r.image1Shown) << r.mode;
+        EXPECT_TRUE(view()->image2()->isVisibleTo(form.get())) << r.mode;
+    }
 }
 
 TEST_F(Form1Test, RetryAfterTheFileIsBackShowsIt)
