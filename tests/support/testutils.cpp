@@ -6,6 +6,9 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace orv::test {
 
 QString corpusDir()
@@ -40,6 +43,21 @@ void writePicture(const QString &path, int width, int height)
                          : suffix == QLatin1String("gif")                                    ? "BMP"
                                                                                              : "BMP";
     ASSERT_TRUE(img.save(path, format)) << path.toStdString();
+}
+
+int largestDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return most;
 }
 
 } // namespace orv::test

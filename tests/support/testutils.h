@@ -42,4 +42,8 @@ QByteArray readFile(const QString &path);
 // Writes a small valid picture (BMP or JPEG by extension) of the given size.
 void writePicture(const QString &path, int width, int height);
 
+// The largest difference of one colour channel between two pictures; 256
+// when their sizes differ.
+int largestDifference(const QImage &a, const QImage &b);
+
 } // namespace orv::test

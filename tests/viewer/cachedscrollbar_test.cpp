@@ -2,6 +2,7 @@
 // ground, hide what lies beneath them, and draw only when what they show
 // changes.
 #include "cachedscrollbar.h"
+#include "testutils.h"
 
 #include <QImage>
 #include <QPainter>
@@ -40,18 +41,7 @@ public:
 // The largest difference of a colour channel between two widgets' drawings.
 int largestDifference(QWidget *a, QWidget *b)
 {
-    const QImage p = a->grab().toImage(), q = b->grab().toImage();
-    if (p.size() != q.size())
-        return 256;
-    int most = 0;
-    for (int y = 0; y < p.height(); ++y) {
-        for (int x = 0; x < p.width(); ++x) {
-            const QRgb c = p.pixel(x, y), d = q.pixel(x, y);
-            most = std::max({most, std::abs(qRed(c) - qRed(d)), std::abs(qGreen(c) - qGreen(d)),
-                             std::abs(qBlue(c) - qBlue(d))});
-        }
-    }
-    return most;
+    return test::largestDifference(a->grab().toImage(), b->grab().toImage());
 }
 
 } // namespace
