@@ -86,6 +86,7 @@ void DisplayEngine::disp()
     // visibility is set once, as disp() ends.
     m_showImage1 = false;
     m_showImage2 = false;
+    m_settling = true;
     const auto layersSet = qScopeGuard([this] { applyLayers(); });
     image1->setStretch(false);
 
@@ -269,11 +270,23 @@ void DisplayEngine::showLayers()
 
 void DisplayEngine::applyLayers()
 {
-    // A layer shown before and after stays shown: Qt asks the X server where
-    // the pointer is each time a widget under it is hidden or shown, a round
-    // trip for each.
+    // A layer or bar shown before and after stays shown: Qt asks the X server
+    // where the pointer is each time a widget under it is hidden or shown, a
+    // round trip for each. (Fitting a large picture enabled the bars for the
+    // picture's size before the fitted box disabled them.)
+    m_settling = false;
     m_c.view->image1()->setVisible(m_showImage1);
     m_c.view->image2()->setVisible(m_showImage2);
+    for (QScrollBar *bar : {m_c.view->vscroll(), m_c.view->hscroll()})
+        bar->setVisible(bar->isEnabled());
+}
+
+void DisplayEngine::setBarEnabled(QScrollBar *bar, bool enabled)
+{
+    if (m_settling)
+        bar->setEnabled(enabled); // shown or hidden as disp() ends
+    else
+        ImageBoxView::setScrollEnabled(bar, enabled);
 }
 
 void DisplayEngine::trueSizeLayout()
@@ -318,8 +331,8 @@ void DisplayEngine::fitLayout()
     m_state.boxwidth = box.width;
     m_state.boxheight = box.height;
     sizebox();
-    ImageBoxView::setScrollEnabled(view->vscroll(), false);
-    ImageBoxView::setScrollEnabled(view->hscroll(), false);
+    setBarEnabled(view->vscroll(), false);
+    setBarEnabled(view->hscroll(), false);
     view->image2()->setStretch(true);
     useScaledCopy();
     m_showImage2 = true;
@@ -332,8 +345,8 @@ void DisplayEngine::stretchLayout()
     useScaledCopy();
     m_showImage2 = true;
     view->image2()->setStretch(true);
-    ImageBoxView::setScrollEnabled(view->hscroll(), false);
-    ImageBoxView::setScrollEnabled(view->vscroll(), false);
+    setBarEnabled(view->hscroll(), false);
+    setBarEnabled(view->vscroll(), false);
 }
 
 void DisplayEngine::disapp()
@@ -386,10 +399,10 @@ void DisplayEngine::rescroll()
 
     // Setting the maximum first lets a value above it come down, which moves
     // the picture like any other change of the bar.
-    auto apply = [](QScrollBar *bar, const ScrollBarState &s) {
+    auto apply = [this](QScrollBar *bar, const ScrollBarState &s) {
         bar->setMaximum(s.maximum);
         bar->setValue(s.value);
-        ImageBoxView::setScrollEnabled(bar, s.enabled);
+        setBarEnabled(bar, s.enabled);
         bar->setPageStep(std::max(1, s.maximum / 4));
     };
     apply(v, out.vertical);

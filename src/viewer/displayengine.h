@@ -9,6 +9,7 @@
 
 class QAbstractItemView;
 class QLabel;
+class QScrollBar;
 class QWidget;
 
 namespace orv {
@@ -97,6 +98,7 @@ private:
     void onHScroll(int value);
     void showLayers();
     void applyLayers();
+    void setBarEnabled(QScrollBar *bar, bool enabled);
 
     DisplayState &m_state;
     PictureList &m_list;
@@ -113,6 +115,7 @@ private:
     // The layers disp() shows, set once as it ends (see applyLayers).
     bool m_showImage1 = false;
     bool m_showImage2 = false;
+    bool m_settling = false; // within disp(): visibility waits for applyLayers
 };
 
 } // namespace orv

@@ -184,13 +184,13 @@ TEST_F(Form1Test, CancelOnAnInaccessiblePictureDropsTheEntry)
 }
 
 // Hiding or showing a widget under the pointer costs a round trip to the X
-// server: the next picture leaves shown layers shown.
+// server: the next picture leaves shown layers and bars shown, hidden ones
+// hidden.
 TEST_F(Form1Test, TheNextPictureNeitherHidesNorShowsTheLayersItKeeps)
 {
     start();
-    appendPicture(QStringLiteral("a.jpg"), 36000, 8000);
-    appendPicture(QStringLiteral("b.jpg"), 3000, 2000);
-    appendPicture(QStringLiteral("c.jpg"), 36000, 8000);
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+        appendPicture(QString::fromLatin1(name), 36000, 8000);
     struct Changes : QObject {
         int count = 0;
         bool eventFilter(QObject *, QEvent *e) override
@@ -199,8 +199,9 @@ TEST_F(Form1Test, TheNextPictureNeitherHidesNorShowsTheLayersItKeeps)
             return false;
         }
     } changes;
-    view()->image1()->installEventFilter(&changes);
-    view()->image2()->installEventFilter(&changes);
+    for (QWidget *w : std::initializer_list<QWidget *>{view()->image1(), view()->image2(), view()->vscroll(),
+                                                      view()->hscroll()})
+        w->installEventFilter(&changes);
     const struct {
         const char *mode;
         bool fit;
@@ -217,6 +218,7 @@ TEST_F(Form1Test, TheNextPictureNeitherHidesNorShowsTheLayersItKeeps)
         EXPECT_EQ(changes.count, 0) << r.mode;
         EXPECT_EQ(view()->image1()->isVisibleTo(form.get()), r.image1Shown) << r.mode;
         EXPECT_TRUE(view()->image2()->isVisibleTo(form.get())) << r.mode;
+        EXPECT_EQ(view()->hscroll()->isVisibleTo(form.get()), r.image1Shown) << r.mode;
     }
 }
 
