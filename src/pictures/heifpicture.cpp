@@ -31,10 +31,14 @@ QColorSpace colourSpaceOf(const heif_image_handle *handle)
     }
     case heif_color_profile_type_nclx: {
         heif_color_profile_nclx *nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
-            return QColorSpace();
-        const QColorSpace cs = colourSpaceFromCicp(nclx->color_primaries, nclx->transfer_characteristics);
-        heif_nclx_color_profile_free(nclx);
+        const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &nclx);
+        QColorSpace cs;
+        if (error.code == heif_error_Ok && nclx)
+            cs = colourSpaceFromCicp(nclx->color_primaries, nclx->transfer_characteristics);
+        // libheif 1.15 hands the profile over before it checks its values, so
+        // the profile is ours to free after an error too.
+        if (nclx)
+            heif_nclx_color_profile_free(nclx);
         return cs;
     }
     default:
