@@ -38,32 +38,25 @@ public:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), Qt::magenta); }
 };
 
-// The largest difference of a colour channel between two widgets' drawings.
-int largestDifference(QWidget *a, QWidget *b)
-{
-    return test::largestDifference(a->grab().toImage(), b->grab().toImage());
-}
-
 } // namespace
 
 TEST(CachedScrollBarTest, LooksAsAPlainBarInEveryStateAndFollowsEachChange)
 {
     CountingStyle style;
     QWidget window;
-    window.resize(420, 600);
+    window.resize(400, 100);
     // The plain bars on the window's ground; the cached ones over a ground of
     // their own, which would show wherever they left a pixel undrawn.
     QWidget plainGround(&window);
     MagentaGround cachedGround(&window);
     plainGround.setAutoFillBackground(true);
-    plainGround.setGeometry(0, 0, 420, 300);
-    cachedGround.setGeometry(0, 300, 420, 300);
-    QScrollBar plain(Qt::Horizontal, &plainGround), plainV(Qt::Vertical, &plainGround);
-    CachedScrollBar cached(Qt::Horizontal, &cachedGround), cachedV(Qt::Vertical, &cachedGround);
-    const QList<QScrollBar *> bars = {&plain, &plainV, &cached, &cachedV};
-    for (QScrollBar *bar : bars) {
+    plainGround.setGeometry(0, 0, 400, 50);
+    cachedGround.setGeometry(0, 50, 400, 50);
+    QScrollBar plain(Qt::Horizontal, &plainGround);
+    CachedScrollBar cached(Qt::Horizontal, &cachedGround);
+    for (QScrollBar *bar : {&plain, static_cast<QScrollBar *>(&cached)}) {
         bar->setStyle(&style);
-        bar->setGeometry(bar->orientation() == Qt::Horizontal ? QRect(0, 0, 300, 17) : QRect(360, 0, 17, 250));
+        bar->setGeometry(0, 0, 300, 17);
     }
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -75,19 +68,15 @@ TEST(CachedScrollBarTest, LooksAsAPlainBarInEveryStateAndFollowsEachChange)
         {"a range", [](QScrollBar *b) { b->setRange(0, 4000); }},
         {"a value", [](QScrollBar *b) { b->setValue(1200); }},
         {"a page step", [](QScrollBar *b) { b->setPageStep(3000); }},
-        {"the end", [](QScrollBar *b) { b->setValue(4000); }},
         {"disabled", [](QScrollBar *b) { b->setEnabled(false); }},
-        {"a longer bar",
-         [](QScrollBar *b) { b->resize(b->size() + (b->orientation() == Qt::Horizontal ? QSize(50, 0) : QSize(0, 30))); }},
+        {"a longer bar", [](QScrollBar *b) { b->resize(350, 17); }},
         {"right to left", [](QScrollBar *b) { b->setLayoutDirection(Qt::RightToLeft); }},
-        {"enabled again", [](QScrollBar *b) { b->setEnabled(true); }},
     };
     for (const auto &r : rows) {
-        for (QScrollBar *bar : bars)
-            r.change(bar);
+        r.change(&plain);
+        r.change(&cached);
         // Fusion's arrow buttons blend a few levels differently on an image.
-        EXPECT_LE(largestDifference(&cached, &plain), 5) << r.what;
-        EXPECT_LE(largestDifference(&cachedV, &plainV), 5) << r.what;
+        EXPECT_LE(test::largestDifference(cached.grab().toImage(), plain.grab().toImage()), 5) << r.what;
     }
 
     // Repainted with nothing changed (a new picture beneath), it is not drawn again.
