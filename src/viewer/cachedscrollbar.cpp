@@ -16,7 +16,7 @@ CachedScrollBar::CachedScrollBar(Qt::Orientation orientation, QWidget *parent) :
 bool CachedScrollBar::sameLook(const QStyleOptionSlider &o) const
 {
     const QStyleOptionSlider &d = m_drawnFor;
-    return !m_drawn.isNull() && m_drawnStyle == style() && m_paletteKey == o.palette.cacheKey() &&
+    return !m_drawn.isNull() && m_drawnStyle == style() && d.palette.cacheKey() == o.palette.cacheKey() &&
            m_drawn.size() == (QSizeF(o.rect.size()) * devicePixelRatioF()).toSize() && d.state == o.state &&
            d.direction == o.direction && d.orientation == o.orientation && d.minimum == o.minimum &&
            d.maximum == o.maximum && d.sliderPosition == o.sliderPosition && d.sliderValue == o.sliderValue &&
@@ -45,7 +45,6 @@ void CachedScrollBar::paintEvent(QPaintEvent *event)
         painter.end();
         m_drawn = drawn;
         m_drawnFor = option;
-        m_paletteKey = option.palette.cacheKey();
         m_drawnStyle = style();
     }
     QPainter(this).drawImage(0, 0, m_drawn);

@@ -28,8 +28,7 @@ private:
     bool sameLook(const QStyleOptionSlider &option) const;
 
     QImage m_drawn;
-    QStyleOptionSlider m_drawnFor;
-    qint64 m_paletteKey = 0;
+    QStyleOptionSlider m_drawnFor; // what m_drawn shows
     const QStyle *m_drawnStyle = nullptr;
     bool m_pressed = false;
 };
